@@ -1,0 +1,37 @@
+#include "common/text.h"
+
+#include <cstring>
+
+void ascii_upper_text(char *text)
+{
+    for (; *text; ++text)
+        *text = (char)ascii_upper((unsigned char)*text);
+}
+
+int ascii_equal_nocase(const char *a, const char *b)
+{
+    return std::strlen(a) == std::strlen(b) && ascii_prefix_nocase(a, b);
+}
+
+int ascii_prefix_nocase(const char *text, const char *prefix)
+{
+    for (; *prefix; ++text, ++prefix) {
+        if (ascii_upper((unsigned char)*text) != ascii_upper((unsigned char)*prefix))
+            return 0;  // also ends a shorter text: its terminator never matches
+    }
+    return 1;
+}
+
+int copy_text(char *dest, std::size_t capacity, const char *source)
+{
+    std::size_t length = std::strlen(source);
+    std::size_t kept = length < capacity ? length : capacity - 1;
+    std::memcpy(dest, source, kept);
+    dest[kept] = '\0';
+    return kept == length;
+}
+
+const char *find_last(const char *text, char c)
+{
+    return std::strrchr(text, c);
+}

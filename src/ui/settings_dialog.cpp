@@ -1,0 +1,5 @@
+#include "ui/settings_dialog.h"
+
+void run_settings_dialog(HINSTANCE)
+{
+}
