@@ -1,5 +1,157 @@
 #include "ui/settings_dialog.h"
 
-void run_settings_dialog(HINSTANCE)
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include "resource.h"
+#include "startup/settings.h"
+#include "startup/settings_store.h"
+#include "ui/association.h"
+
+namespace {
+
+// One archive kind's controls and its application setting.
+struct KindControls {
+    int icon_id;
+    int edit_id;
+    int browse_id;
+    int setting_index;
+};
+
+const KindControls KINDS[] = {
+    {IDC_KISS_ICON, IDC_KISS_APP, IDC_KISS_BROWSE, 0},
+    {IDC_CG_ICON, IDC_CG_APP, IDC_CG_BROWSE, 2},
+    {IDC_MIDI_ICON, IDC_MIDI_APP, IDC_MIDI_BROWSE, 4},
+    {IDC_OTHER_ICON, IDC_OTHER_APP, IDC_OTHER_BROWSE, 6},
+};
+
+// The edit control of each configured text, in the order of the settings record.
+const int SETTING_EDITS[SETTING_COUNT] = {
+    IDC_KISS_APP, IDC_KISS_EXT, IDC_CG_APP, IDC_CG_EXT, IDC_MIDI_APP, IDC_MIDI_EXT, IDC_OTHER_APP,
+};
+
+// The first form of the open-file request, without the fields later
+// versions of the platform appended; older systems reject the longer one.
+const DWORD OPEN_FILE_REQUEST_SIZE = 76;
+
+// The association state found when the dialog opened.
+int was_associated;
+
+const KindControls *kind_of_browse_button(int id)
 {
+    for (const KindControls &kind : KINDS) {
+        if (kind.browse_id == id)
+            return &kind;
+    }
+    return nullptr;
+}
+
+void show_kind(HWND dialog, const KindControls &kind)
+{
+    show_application(dialog, kind.edit_id, kind.icon_id, setting_text(settings, kind.setting_index));
+}
+
+void init_dialog(HWND dialog)
+{
+    for (const KindControls &kind : KINDS)
+        show_kind(dialog, kind);
+    // The odd settings are the extension lists; the applications came with their icons.
+    for (int i = 1; i < SETTING_COUNT; i += 2)
+        SetWindowTextA(GetDlgItem(dialog, SETTING_EDITS[i]), setting_text(settings, i));
+    was_associated = is_associated();
+    if (was_associated)
+        SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void accept_dialog(HWND dialog)
+{
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        GetWindowTextA(GetDlgItem(dialog, SETTING_EDITS[i]), setting_text(settings, i), TEXT_SIZE);
+    EndDialog(dialog, IDOK);
+}
+
+// The checkbox acts when the window goes, so that Cancel does not undo it.
+void apply_association(HWND dialog)
+{
+    int ticked = SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0) != 0;
+    if (!was_associated && ticked)
+        install_association();
+    else if (was_associated && !ticked)
+        remove_association();
+}
+
+}  // namespace
+
+void show_application(HWND dialog, int edit_id, int icon_id, const char *application)
+{
+    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), application, 0);
+    // 1 means the file exists but holds no icon: there is nothing to show.
+    if (icon == (HICON)1)
+        icon = nullptr;
+    HICON previous = (HICON)SendMessageA(GetDlgItem(dialog, icon_id), STM_SETICON, (WPARAM)icon, 0);
+    if (previous)
+        DestroyIcon(previous);
+    SetWindowTextA(GetDlgItem(dialog, edit_id), application);
+}
+
+int browse_application(HWND dialog, char *application)
+{
+    static const char filter[] =
+        "アプリケーション (*.exe)\0*.exe\0すべてのファイル (*.*)\0*.*\0";
+    copy_text(application, TEXT_SIZE, "*.exe");
+
+    OPENFILENAMEA request = {};
+    request.lStructSize = OPEN_FILE_REQUEST_SIZE;
+    request.hwndOwner = dialog;
+    request.lpstrFilter = filter;
+    request.nFilterIndex = 1;
+    request.lpstrFile = application;
+    request.nMaxFile = TEXT_SIZE;
+    request.nMaxFileTitle = TEXT_SIZE;
+    request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    // Without a period: the platform appends it and at most three letters.
+    request.lpstrDefExt = "exe";
+    if (!GetOpenFileNameA(&request))
+        return 0;
+    // Started on its own archives Brisel would only start itself again.
+    if (ascii_equal_nocase(application, settings.module_path)) {
+        MessageBoxA(dialog, "自分自身は指定できません", nullptr, MB_ICONERROR);
+        return 0;
+    }
+    return 1;
+}
+
+INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        init_dialog(dialog);
+        return 1;
+    case WM_COMMAND: {
+        int id = LOWORD(wparam);
+        if (id == IDOK) {
+            accept_dialog(dialog);
+        } else if (id == IDCANCEL) {
+            EndDialog(dialog, IDCANCEL);
+        } else if (id == IDC_HELP_BUTTON) {
+            WinExec("notepad brisel.txt", SW_SHOW);
+        } else if (const KindControls *kind = kind_of_browse_button(id)) {
+            if (browse_application(dialog, setting_text(settings, kind->setting_index)))
+                show_kind(dialog, *kind);
+        }
+        return 0;
+    }
+    case WM_DESTROY:
+        apply_association(dialog);
+        return 0;
+    }
+    return 0;
+}
+
+void run_settings_dialog(HINSTANCE instance)
+{
+    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS), GetDesktopWindow(),
+                                     settings_dialog_proc, 0);
+    if (result == IDOK)
+        save_settings();
 }
