@@ -1,0 +1,32 @@
+#include "startup/settings_store.h"
+
+#include "startup/settings.h"
+
+void load_settings(HINSTANCE instance)
+{
+    GetWindowsDirectoryA(settings.windows_dir, TEXT_SIZE);
+    GetModuleFileNameA(instance, settings.module_path, TEXT_SIZE);
+    int have_ini = derive_ini_path(settings.ini_path, settings.module_path);
+
+    static DefaultTexts defaults;
+    form_default_texts(defaults, settings.windows_dir);
+
+    for (int i = 0; i < SETTING_COUNT; ++i) {
+        char *field = setting_text(settings, i);
+        if (have_ini)
+            GetPrivateProfileStringA(SETTINGS_SECTION, SETTING_KEYS[i].key, defaults.text[i], field,
+                                     TEXT_SIZE, settings.ini_path);
+        else
+            copy_text(field, TEXT_SIZE, defaults.text[i]);
+    }
+}
+
+void save_settings()
+{
+    // An empty INI path would make the profile functions use WIN.INI.
+    if (settings.ini_path[0] == '\0')
+        return;
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        WritePrivateProfileStringA(SETTINGS_SECTION, SETTING_KEYS[i].key, setting_text(settings, i),
+                                   settings.ini_path);
+}

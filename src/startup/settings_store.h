@@ -1,0 +1,12 @@
+// Reading the settings from the INI file beside the executable, and writing them back.
+#pragma once
+
+#include <windows.h>
+
+// Fills the whole settings record: Windows directory, module path, INI path,
+// and the seven texts from section "Settings", defaults for what is missing.
+void load_settings(HINSTANCE instance);
+
+// Writes the seven texts to section "Settings" of the INI file; every key,
+// also one equal to its default. Writes nothing when no INI path could be derived.
+void save_settings();

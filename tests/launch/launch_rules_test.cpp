@@ -1,0 +1,80 @@
+#include "launch/launch_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int exists(const char *)
+{
+    return 1;
+}
+
+int missing(const char *)
+{
+    return 0;
+}
+
+TEST(LaunchRules, OnlyAnExeEndingNamesAProgram)
+{
+    EXPECT_TRUE(names_program("C:\\GV\\GV.EXE"));
+    EXPECT_TRUE(names_program("c:\\gv\\gv.Exe"));
+    EXPECT_FALSE(names_program("C:\\GV\\GV.EXE /s"));    // arguments after the name
+    EXPECT_FALSE(names_program("open"));                 // no dot: a verb
+    EXPECT_FALSE(names_program("C:\\v.exe\\viewer"));    // the only dot lies in a folder
+    EXPECT_FALSE(names_program("C:\\GV\\GV."));          // nothing after the dot
+    EXPECT_FALSE(names_program("C:\\GV\\GV.exee"));
+    EXPECT_FALSE(names_program("C:\\GV\\GV.ex"));
+    EXPECT_FALSE(names_program(""));
+}
+
+TEST(LaunchRules, TraceLineShowsTheDotAndNullWithoutOne)
+{
+    EXPECT_EQ(launch_trace_line("C:\\GV\\GV.EXE", "C:\\a b.lzh"), "C:\\GV\\GV.EXE:C:\\a b.lzh:.EXE:\n");
+    EXPECT_EQ(launch_trace_line("open", "x.lzh"), "open:x.lzh:(null):\n");
+    EXPECT_EQ(launch_trace_line("", ""), "::(null):\n");
+    EXPECT_EQ(launch_trace_line("C:\\v1.2\\view", "x"), "C:\\v1.2\\view:x:.2\\view:\n");
+}
+
+TEST(LaunchRules, ArchivePathIsQuotedOnlyWhenItHoldsASpace)
+{
+    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\a b\\x.lzh", missing),
+              "C:\\GV\\GV.EXE \"C:\\a b\\x.lzh\"");
+    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\ab\\x.lzh", missing), "C:\\GV\\GV.EXE C:\\ab\\x.lzh");
+    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\a\tb.lzh", missing), "C:\\GV\\GV.EXE C:\\a\tb.lzh");
+    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "", missing), "C:\\GV\\GV.EXE ");
+}
+
+TEST(LaunchRules, ProgramPathWithBlanksIsQuotedOnlyWhenItNamesAFile)
+{
+    EXPECT_EQ(build_command_line("C:\\My Apps\\cg.exe", "x.lzh", exists), "\"C:\\My Apps\\cg.exe\" x.lzh");
+    // A text that is not one existing file (a wrapper and its program) stays as it is.
+    EXPECT_EQ(build_command_line("C:\\bin\\wrap.exe D:\\v\\view.exe", "x.lzh", missing),
+              "C:\\bin\\wrap.exe D:\\v\\view.exe x.lzh");
+    // Without blanks nothing needs quotes, whether or not the file exists.
+    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "x.lzh", exists), "C:\\GV\\GV.EXE x.lzh");
+}
+
+TEST(LaunchRules, LongTextsAreNeverCut)
+{
+    std::string application = "C:\\" + std::string(250, 'a') + ".exe";
+    std::string archive = "D:\\" + std::string(255, 'b') + " c.lzh";
+    std::string line = build_command_line(application.c_str(), archive.c_str(), missing);
+    EXPECT_EQ(line, application + " \"" + archive + "\"");
+    EXPECT_GT(line.size(), 511u);
+}
+
+TEST(LaunchRules, TextsLeadingBackToBriselAreNotStarted)
+{
+    const char *module = "C:\\Tools\\BRISEL.EXE";
+    EXPECT_TRUE(starts_self("", module));               // the class's default verb
+    EXPECT_TRUE(starts_self("brisel", module));
+    EXPECT_TRUE(starts_self("BriSel", module));
+    EXPECT_TRUE(starts_self("c:\\tools\\brisel.exe", module));
+    EXPECT_FALSE(starts_self("open", module));
+    EXPECT_FALSE(starts_self("brisel2", module));
+    EXPECT_FALSE(starts_self("C:\\Tools\\BRISEL.EXE ", module));  // not an exe text: a verb
+    EXPECT_FALSE(starts_self("C:\\Other\\BRISEL.EXE", module));
+    EXPECT_FALSE(starts_self("C:\\Tools\\GV.EXE", module));
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "startup/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Lead bytes of code page 932 (Shift-JIS).
+int cp932_lead(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+int no_lead(unsigned char)
+{
+    return 0;
+}
+
+std::vector<std::string> split(const char *text, LeadByteTest lead = cp932_lead)
+{
+    std::vector<std::string> arguments;
+    split_command_line(text, lead, arguments);
+    return arguments;
+}
+
+using Args = std::vector<std::string>;
+
+TEST(CommandLine, NoArgumentsAfterTheProgramName)
+{
+    EXPECT_EQ(split(""), Args{});
+    EXPECT_EQ(split("brisel.exe"), Args{});
+    EXPECT_EQ(split("\"C:\\My Apps\\brisel.exe\""), Args{});
+    EXPECT_EQ(split("  \"C:\\My Apps\\brisel.exe\"  \t "), Args{});
+    EXPECT_EQ(split("brisel.exe \t  "), Args{});
+}
+
+TEST(CommandLine, ProgramNameEndsAtItsClosingQuoteOrAtABlank)
+{
+    EXPECT_EQ(split("\"C:\\a b\\brisel.exe\" x.lzh"), Args{"x.lzh"});
+    EXPECT_EQ(split("C:\\brisel.exe\tx.lzh"), Args{"x.lzh"});
+    // A backslash before the quote does not escape it inside the program name.
+    EXPECT_EQ(split("\"C:\\dir\\\" x.lzh"), Args{"x.lzh"});
+    // An unclosed quoted program name swallows the rest.
+    EXPECT_EQ(split("\"C:\\brisel.exe x.lzh"), Args{});
+}
+
+TEST(CommandLine, QuotedPathWithBlanksArrivesWholeWithoutQuotes)
+{
+    EXPECT_EQ(split("\"C:\\B\\brisel.exe\" \"C:\\My Files\\dolls set.lzh\""),
+              Args{"C:\\My Files\\dolls set.lzh"});
+    EXPECT_EQ(split("b.exe \"a\tb\""), Args{"a\tb"});
+}
+
+TEST(CommandLine, BlanksSeparateArgumentsAndRunsOfBlanksCountOnce)
+{
+    EXPECT_EQ(split("b.exe one  two\t\tthree "), (Args{"one", "two", "three"}));
+}
+
+TEST(CommandLine, QuotedSectionsJoinTheTextAroundThem)
+{
+    EXPECT_EQ(split("b.exe C:\"My Files\"\\a.lzh next"), (Args{"C:My Files\\a.lzh", "next"}));
+    EXPECT_EQ(split("b.exe \"a\"\"b\""), Args{"ab"});
+}
+
+TEST(CommandLine, EmptyQuotedArgumentCounts)
+{
+    EXPECT_EQ(split("b.exe \"\""), Args{""});
+    EXPECT_EQ(split("b.exe \"\" x.lzh"), (Args{"", "x.lzh"}));
+}
+
+TEST(CommandLine, UnclosedQuoteRunsToTheEnd)
+{
+    EXPECT_EQ(split("b.exe \"C:\\a b.lzh"), Args{"C:\\a b.lzh"});
+}
+
+TEST(CommandLine, BackslashQuoteIsALiteralQuote)
+{
+    EXPECT_EQ(split("b.exe a\\\"b"), Args{"a\"b"});
+    // Before a closing quote the pair is a literal quote and the section runs on.
+    EXPECT_EQ(split("b.exe \"C:\\dir\\\" next"), Args{"C:\\dir\" next"});
+    EXPECT_EQ(split("b.exe \"C:\\dir\\\" next\" last"), (Args{"C:\\dir\" next", "last"}));
+}
+
+TEST(CommandLine, OtherBackslashesAreCopied)
+{
+    EXPECT_EQ(split("b.exe \\\\server\\share\\a.lzh C:\\\\x\\"),
+              (Args{"\\\\server\\share\\a.lzh", "C:\\\\x\\"}));
+}
+
+TEST(CommandLine, WildcardsAreOrdinaryCharacters)
+{
+    EXPECT_EQ(split("b.exe *.lzh a?.lzh"), (Args{"*.lzh", "a?.lzh"}));
+}
+
+// 人形表: the trail byte of 表 (0x95 0x5C) has the backslash code.
+const char DOLLS_TABLE[] = "\x90\x6C\x8C\x60\x95\x5C";
+
+TEST(CommandLine, ShiftJisTrailBackslashBeforeClosingQuoteStaysInTheName)
+{
+    std::string line = std::string("b.exe \"C:\\") + DOLLS_TABLE + "\" next";
+    EXPECT_EQ(split(line.c_str()), (Args{std::string("C:\\") + DOLLS_TABLE, "next"}));
+    // Without double-byte characters the same bytes read as \" and the section runs on.
+    EXPECT_EQ(split(line.c_str(), no_lead), Args{"C:\\\x90\x6C\x8C\x60\x95\" next"});
+}
+
+TEST(CommandLine, ShiftJisTrailBytesAreNeverTakenForQuoteOrBlank)
+{
+    // 0x81 0x40 is the full-width blank; a lead byte before a quote or a blank takes it along.
+    EXPECT_EQ(split("b.exe a\x81\x40z x"), (Args{"a\x81\x40z", "x"}));
+    EXPECT_EQ(split("b.exe a\x81\" x"), (Args{"a\x81\"", "x"}));
+    EXPECT_EQ(split("b.exe a\x81 x"), Args{"a\x81 x"});
+}
+
+TEST(CommandLine, LeadByteAtTheEndIsCopiedAlone)
+{
+    EXPECT_EQ(split("b.exe a\x81"), Args{"a\x81"});
+    EXPECT_EQ(split("b.exe \"a\x81"), Args{"a\x81"});
+}
+
+}  // namespace
