@@ -25,6 +25,15 @@ struct LzhMember {
     bool name_in_ext = true;       // level 2 only: false leaves out the type-1 file-name header
 };
 
+// A member of the given name and level with the default data.
+inline LzhMember lzh_named(const std::string &name, int level)
+{
+    LzhMember m;
+    m.name = name;
+    m.level = level;
+    return m;
+}
+
 inline void lzh_put_u8(std::string &out, unsigned value)
 {
     out.push_back((char)(value & 0xFF));
@@ -154,12 +163,8 @@ inline std::string make_lzh_archive(const std::vector<LzhMember> &members)
 inline std::string make_lzh_archive(const std::vector<std::string> &member_names, int level)
 {
     std::vector<LzhMember> members;
-    for (const std::string &name : member_names) {
-        LzhMember m;
-        m.name = name;
-        m.level = level;
-        members.push_back(m);
-    }
+    for (const std::string &name : member_names)
+        members.push_back(lzh_named(name, level));
     return make_lzh_archive(members);
 }
 
@@ -167,9 +172,7 @@ inline std::string make_lzh_archive(const std::vector<std::string> &member_names
 // 37 + name length): a comment extended header fills the gap.
 inline LzhMember lzh_member_with_header_size(const std::string &name, std::size_t header_size)
 {
-    LzhMember m;
-    m.name = name;
-    m.level = 2;
+    LzhMember m = lzh_named(name, 2);
     std::size_t fill = header_size - 26 - (3 + name.size()) - 3;
     m.ext.push_back({0x3F, std::string(fill, 'x')});
     return m;
