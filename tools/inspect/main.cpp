@@ -2,15 +2,12 @@
 // Shows how Brisel reads and classifies each archive, without launching anything.
 #include "inspect.h"
 
+#include "startup/settings.h"
+
 #include <cstdio>
 #include <cstring>
 
 namespace {
-
-// The settings' built-in extension lists.
-const char DEFAULT_EXT_KISS[] = ".CNF.CEL.KCF.KDC";
-const char DEFAULT_EXT_CG[] = ".BMP.FAL.GIF.IPR.JPEG.JPG.MAG.MKI.PI.PIC.P2.Q0.Q4.Q4D.RGB.TIF.XBM";
-const char DEFAULT_EXT_MIDI[] = ".mid.rcp";
 
 int usage()
 {
@@ -23,6 +20,7 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    // The lists default to the settings' built-in ones.
     InspectOptions options = {DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, false};
     int first = 1;
     for (; first < argc && std::strncmp(argv[first], "--", 2) == 0; ++first) {
