@@ -2,6 +2,8 @@
 // whole under code page 932, and the same bytes are plain bytes under 1252.
 #include <windows.h>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include "startup/command_line.h"
@@ -21,6 +23,7 @@ TEST(CommandLineCodePage, TrailBackslashFollowsTheAnsiCodePage)
     std::vector<std::string> arguments;
     split_command_line(LINE, lead_byte, arguments);
     UINT code_page = GetACP();
+    std::printf("ANSI code page %u\n", code_page);
     if (code_page == 932) {
         ASSERT_EQ(arguments.size(), 2u);
         EXPECT_EQ(arguments[0], "C:\\\x90\x6C\x8C\x60\x95\x5C");
