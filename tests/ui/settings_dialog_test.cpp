@@ -1,0 +1,250 @@
+// The settings dialog in this process, with the program's own dialog
+// template linked in, the real dialog manager and the prefix's registry.
+// A scripted user types, ticks, browses and closes.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "registry_fixture.h"
+#include "resource.h"
+#include "scripted_user.h"
+#include "startup/settings.h"
+#include "startup/settings_store.h"
+#include "ui/association.h"
+#include "ui/settings_dialog.h"
+
+namespace {
+
+const int EDITS[SETTING_COUNT] = {IDC_KISS_APP, IDC_KISS_EXT, IDC_CG_APP, IDC_CG_EXT,
+                                  IDC_MIDI_APP, IDC_MIDI_EXT, IDC_OTHER_APP};
+const char *const KEYS[SETTING_COUNT] = {"app_kiss", "ext_kiss", "app_cg", "ext_cg",
+                                         "app_midi", "ext_midi", "app_other"};
+const char *const NOTEPAD = "C:\\windows\\notepad.exe";
+
+std::string ini_value(const char *key)
+{
+    char value[1024];
+    GetPrivateProfileStringA("Settings", key, "<missing>", value, sizeof value, settings.ini_path);
+    return value;
+}
+
+bool ini_exists()
+{
+    return GetFileAttributesA(settings.ini_path) != INVALID_FILE_ATTRIBUTES;
+}
+
+HICON shown_icon(HWND dialog, int id)
+{
+    return (HICON)SendDlgItemMessageA(dialog, id, STM_GETICON, 0, 0);
+}
+
+bool ticked(HWND dialog)
+{
+    return SendDlgItemMessageA(dialog, IDC_ASSOCIATE, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void set_ticked(HWND dialog, bool on)
+{
+    SendDlgItemMessageA(dialog, IDC_ASSOCIATE, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+class SettingsDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clear_lzh_classes();
+        load_settings(GetModuleHandleA(nullptr));
+        DeleteFileA(settings.ini_path);
+        copy_text(settings.app_kiss, TEXT_SIZE, NOTEPAD);
+        copy_text(settings.ext_kiss, TEXT_SIZE, ".CNF.CEL");
+        copy_text(settings.app_cg, TEXT_SIZE, "C:\\Pictures\\view.exe");
+        copy_text(settings.ext_cg, TEXT_SIZE, ".GIF");
+        copy_text(settings.app_midi, TEXT_SIZE, "open");
+        copy_text(settings.ext_midi, TEXT_SIZE, ".mid");
+        copy_text(settings.app_other, TEXT_SIZE, "C:\\Lhasa\\lhasa.exe");
+    }
+    void TearDown() override
+    {
+        clear_lzh_classes();
+        DeleteFileA(settings.ini_path);
+    }
+
+    // Shows the dialog to a user who takes these steps.
+    void run_dialog(std::vector<UserStep> steps)
+    {
+        ScriptedUser user(std::move(steps));
+        user.play([] { run_settings_dialog(GetModuleHandleA(nullptr)); });
+        EXPECT_TRUE(user.finished()) << "the dialog did not go as the user's steps expected";
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsDialog, OpensWithTheSevenTextsAndClearCheckbox)
+{
+    std::string shown[SETTING_COUNT];
+    bool was_ticked = true;
+    run_dialog({{UserWindow::settings, [&](HWND d) {
+                     for (int i = 0; i < SETTING_COUNT; ++i)
+                         shown[i] = item_text(d, EDITS[i]);
+                     was_ticked = ticked(d);
+                     press(d, IDCANCEL);
+                 }}});
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        EXPECT_EQ(setting_text(settings, i), shown[i]) << KEYS[i];
+    EXPECT_FALSE(was_ticked);
+}
+
+TEST_F(SettingsDialog, OkSavesAllSevenEditTextsCuttingLongOnes)
+{
+    const std::string long_text = "C:\\" + std::string(300, 'x') + ".exe";
+    const char *typed[SETTING_COUNT] = {"C:\\Doll\\doll.exe", ".KCF", long_text.c_str(), "",
+                                        "C:\\Midi\\play.exe", ".rcp.mid", "C:\\Arc\\arc.exe"};
+    run_dialog({{UserWindow::settings, [&](HWND d) {
+                     for (int i = 0; i < SETTING_COUNT; ++i)
+                         SetDlgItemTextA(d, EDITS[i], typed[i]);
+                     press(d, IDOK);
+                 }}});
+    for (int i = 0; i < SETTING_COUNT; ++i) {
+        std::string expected = std::string(typed[i]).substr(0, TEXT_SIZE - 1);
+        EXPECT_EQ(expected, setting_text(settings, i)) << KEYS[i];
+        EXPECT_EQ(expected, ini_value(KEYS[i])) << KEYS[i];
+    }
+    EXPECT_FALSE(key_exists(".lzh"));
+}
+
+TEST_F(SettingsDialog, CancelSavesNothingButTheTickedBoxInstalls)
+{
+    run_dialog({{UserWindow::settings, [](HWND d) {
+                     SetDlgItemTextA(d, IDC_KISS_APP, "C:\\changed.exe");
+                     set_ticked(d, true);
+                     press(d, IDCANCEL);
+                 }}});
+    EXPECT_STREQ(NOTEPAD, settings.app_kiss);
+    EXPECT_FALSE(ini_exists());
+    EXPECT_EQ(1, is_associated());
+}
+
+TEST_F(SettingsDialog, ClearingTheBoxFoundTickedRemovesTheAssociation)
+{
+    install_association();
+    bool was_ticked = false;
+    run_dialog({{UserWindow::settings, [&](HWND d) {
+                     was_ticked = ticked(d);
+                     set_ticked(d, false);
+                     press(d, IDOK);
+                 }}});
+    EXPECT_TRUE(was_ticked);
+    EXPECT_FALSE(key_exists(".lzh"));
+    EXPECT_EQ(NOTEPAD, ini_value("app_kiss"));
+}
+
+TEST_F(SettingsDialog, BoxLeftAsFoundChangesNoRegistryEntry)
+{
+    // An incomplete association of this executable: no icon value.
+    install_association();
+    delete_tree(HKEY_CLASSES_ROOT, "lzhfile\\DefaultIcon");
+    set_default_value("lzhfile\\shell", "open");
+    run_dialog({{UserWindow::settings, [](HWND d) { press(d, IDOK); }}});
+    EXPECT_EQ(1, is_associated());
+    EXPECT_FALSE(key_exists("lzhfile\\DefaultIcon"));
+    EXPECT_EQ("open", default_value("lzhfile\\shell"));
+}
+
+TEST_F(SettingsDialog, CancelledBrowseKeepsThePreviousApplication)
+{
+    std::string after;
+    run_dialog({
+        {UserWindow::settings, [](HWND d) { press(d, IDC_CG_BROWSE); }},
+        {UserWindow::open_file, [](HWND f) { press(f, IDCANCEL); }},
+        {UserWindow::settings, [&](HWND d) {
+             after = item_text(d, IDC_CG_APP);
+             press(d, IDOK);
+         }},
+    });
+    EXPECT_EQ("C:\\Pictures\\view.exe", after);
+    EXPECT_EQ("C:\\Pictures\\view.exe", ini_value("app_cg"));
+}
+
+TEST_F(SettingsDialog, AcceptedBrowseShowsTheProgramAndItsIcon)
+{
+    std::string after;
+    HICON icon_before = nullptr, icon_after = nullptr;
+    run_dialog({
+        {UserWindow::settings, [&](HWND d) {
+             icon_before = shown_icon(d, IDC_OTHER_ICON);
+             press(d, IDC_OTHER_BROWSE);
+         }},
+        {UserWindow::open_file, [](HWND f) {
+             SetDlgItemTextA(f, FILE_NAME_BOX, NOTEPAD);
+             press(f, IDOK);
+         }},
+        {UserWindow::settings, [&](HWND d) {
+             after = item_text(d, IDC_OTHER_APP);
+             icon_after = shown_icon(d, IDC_OTHER_ICON);
+             press(d, IDCANCEL);
+         }},
+    });
+    EXPECT_EQ(nullptr, icon_before);  // C:\Lhasa\lhasa.exe does not exist
+    EXPECT_NE(nullptr, icon_after);
+    EXPECT_STREQ(NOTEPAD, after.c_str());
+    EXPECT_FALSE(ini_exists());  // shown, but Cancel writes nothing
+}
+
+TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
+{
+    // The running program is the test itself; the user types its path in
+    // the case the file system gives, the record holds it upper-cased.
+    char own_path[TEXT_SIZE];
+    GetModuleFileNameA(nullptr, own_path, sizeof own_path);
+    ascii_upper_text(settings.module_path);
+    ASSERT_STRNE(own_path, settings.module_path);
+
+    std::string message, after;
+    HICON icon_before = nullptr, icon_after = nullptr;
+    run_dialog({
+        {UserWindow::settings, [&](HWND d) {
+             icon_before = shown_icon(d, IDC_KISS_ICON);
+             press(d, IDC_KISS_BROWSE);
+         }},
+        {UserWindow::open_file, [&](HWND f) {
+             SetDlgItemTextA(f, FILE_NAME_BOX, own_path);
+             press(f, IDOK);
+         }},
+        {UserWindow::message_box, [&](HWND box) {
+             message = message_text(box);
+             press(box, IDOK);
+         }},
+        {UserWindow::settings, [&](HWND d) {
+             after = item_text(d, IDC_KISS_APP);
+             icon_after = shown_icon(d, IDC_KISS_ICON);
+             press(d, IDOK);
+         }},
+    });
+    EXPECT_EQ("自分自身は指定できません", message);
+    EXPECT_STREQ(NOTEPAD, after.c_str());
+    EXPECT_NE(nullptr, icon_before);
+    EXPECT_EQ(icon_before, icon_after);
+    EXPECT_EQ(NOTEPAD, ini_value("app_kiss"));
+}
+
+TEST_F(SettingsDialog, IconOnlyForFilesThatHoldOne)
+{
+    // An existing file without icons, a missing file, a shell verb.
+    copy_text(settings.app_cg, TEXT_SIZE, settings.ini_path);
+    FILE *f = std::fopen(settings.ini_path, "w");
+    ASSERT_NE(nullptr, f);
+    std::fclose(f);
+    HICON icons[4] = {};
+    run_dialog({{UserWindow::settings, [&](HWND d) {
+                     const int ids[4] = {IDC_KISS_ICON, IDC_CG_ICON, IDC_MIDI_ICON, IDC_OTHER_ICON};
+                     for (int k = 0; k < 4; ++k)
+                         icons[k] = shown_icon(d, ids[k]);
+                     press(d, IDCANCEL);
+                 }}});
+    EXPECT_NE(nullptr, icons[0]);
+    EXPECT_EQ(nullptr, icons[1]);
+    EXPECT_EQ(nullptr, icons[2]);
+    EXPECT_EQ(nullptr, icons[3]);
+}
