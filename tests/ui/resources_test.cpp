@@ -209,7 +209,7 @@ TEST_F(Resources, NineIconGroupsHoldOne32x32SixteenColourImageEach)
     EXPECT_EQ(nullptr, resource((const char *)RT_ICON, ICON_GROUP_COUNT + 1));
 }
 
-TEST_F(Resources, DocumentIconIsTheSecondGroupTheShellFinds)
+TEST_F(Resources, ShellFindsTheNineIconGroups)
 {
     ASSERT_NE(nullptr, program) << program_path();
     // "brisel.exe,1" names the second icon group in the order the shell counts them.
