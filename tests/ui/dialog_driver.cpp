@@ -1,7 +1,9 @@
 // dialog-driver: plays the user of a running Brisel settings dialog from
 // outside, for scripts.
-//   dialog-driver wait     exits 0 once the dialog is shown, 1 if it never is
-//   dialog-driver cancel   presses Cancel (waiting for the dialog first)
+//   dialog-driver wait [DESKTOP]     exits 0 once the dialog is shown, 1 if it never is
+//   dialog-driver cancel [DESKTOP]   presses Cancel (waiting for the dialog first)
+// DESKTOP names the desktop the dialog runs on (for instance a Wine virtual
+// desktop started with explorer /desktop=NAME); windows are found only there.
 #include <cstdio>
 #include <cstring>
 
@@ -9,9 +11,21 @@
 
 int main(int argc, char **argv)
 {
-    if (argc != 2 || (std::strcmp(argv[1], "wait") && std::strcmp(argv[1], "cancel"))) {
-        std::fprintf(stderr, "usage: dialog-driver wait|cancel\n");
+    if (argc < 2 || argc > 3 || (std::strcmp(argv[1], "wait") && std::strcmp(argv[1], "cancel"))) {
+        std::fprintf(stderr, "usage: dialog-driver wait|cancel [DESKTOP]\n");
         return 2;
+    }
+    if (argc == 3) {
+        HDESK desktop = nullptr;
+        for (int i = 0; i < 600 && !desktop; ++i) {  // it may still be starting
+            desktop = OpenDesktopA(argv[2], 0, FALSE, GENERIC_ALL);
+            if (!desktop)
+                Sleep(100);
+        }
+        if (!desktop || !SetThreadDesktop(desktop)) {
+            std::fprintf(stderr, "dialog-driver: cannot use desktop %s\n", argv[2]);
+            return 1;
+        }
     }
     HWND dialog = wait_for_settings_dialog();
     if (!dialog) {
