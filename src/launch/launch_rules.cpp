@@ -1,5 +1,6 @@
 #include "launch/launch_rules.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "common/text.h"
@@ -12,50 +13,43 @@ const char *application_dot(const char *application)
     return find_last(application, '.');
 }
 
+const char *trace_dot_text(const char *application)
+{
+    const char *dot = application_dot(application);
+    return dot ? dot : "(null)";
+}
+
 int names_program(const char *application)
 {
     const char *dot = application_dot(application);
     return dot != nullptr && ascii_equal_nocase(dot + 1, "exe");
 }
 
-std::string launch_trace_line(const char *application, const char *archive)
+// Appends text at end, between quotes when asked; returns the new end.
+static char *append(char *end, const char *text, int quoted)
 {
-    const char *dot = application_dot(application);
-    std::string line = application;
-    line += ':';
-    line += archive;
-    line += ':';
-    line += dot ? dot : "(null)";
-    line += ":\n";
-    return line;
+    std::size_t length = std::strlen(text);
+    if (quoted)
+        *end++ = '"';
+    std::memcpy(end, text, length);
+    end += length;
+    if (quoted)
+        *end++ = '"';
+    return end;
 }
 
-static int has_blank(const char *text)
+char *build_command_line(const char *application, const char *archive, FileExistsTest file_exists)
 {
-    return std::strpbrk(text, " \t") != nullptr;
-}
-
-static void append_quoted(std::string &line, const char *text)
-{
-    line += '"';
-    line += text;
-    line += '"';
-}
-
-std::string build_command_line(const char *application, const char *archive,
-                               FileExistsTest file_exists)
-{
-    std::string line;
-    if (has_blank(application) && file_exists(application))
-        append_quoted(line, application);
-    else
-        line += application;
-    line += ' ';
+    // Two texts, four quotes at most, the blank between them and the terminator.
+    char *line = (char *)std::malloc(std::strlen(application) + std::strlen(archive) + 6);
+    if (!line)
+        return nullptr;
+    int quote_application = std::strpbrk(application, " \t") && file_exists(application);
+    char *end = append(line, application, quote_application);
+    *end++ = ' ';
     // Only a space asks for quotes around the archive path; a tab does not.
-    if (std::strchr(archive, ' '))
-        append_quoted(line, archive);
-    else
-        line += archive;
+    end = append(end, archive, std::strchr(archive, ' ') != nullptr);
+    *end = '\0';
     return line;
 }
 

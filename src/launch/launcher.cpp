@@ -3,17 +3,17 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
+#include <cstdlib>
 
 #include "common/text.h"
 #include "launch/launch_rules.h"
+
+static_assert(sizeof(STARTUPINFOA) == 68, "the 32-bit start-up record");
 
 static int file_exists(const char *path)
 {
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
-
-static_assert(sizeof(STARTUPINFOA) == 68, "the 32-bit start-up record");
 
 // Size 68, everything else zero: the new program chooses its own window.
 static STARTUPINFOA make_startup_info()
@@ -33,19 +33,22 @@ static int shell_verb(const char *verb, const char *archive)
 
 static int start_program(const char *application, const char *archive)
 {
-    std::string command_line = build_command_line(application, archive, file_exists);
+    char *command_line = build_command_line(application, archive, file_exists);
+    if (!command_line)
+        return 0;
     PROCESS_INFORMATION process = {};
-    // CreateProcessA may write into the command line, so it gets the string's own buffer.
-    return CreateProcessA(NULL, &command_line[0], NULL, NULL, FALSE, 0, NULL, NULL, &startup_info,
-                          &process) != 0;
+    int started = CreateProcessA(NULL, command_line, NULL, NULL, FALSE, 0, NULL, NULL, &startup_info,
+                                 &process) != 0;
+    std::free(command_line);
+    return started;
 }
 
 int launch_application(const char *application, const char *archive)
 {
-    std::fputs(launch_trace_line(application, archive).c_str(), stdout);
+    std::printf("%s:%s:%s:\n", application, archive, trace_dot_text(application));
     int program = names_program(application);
     if (program)
-        std::fputs("not ShellExecuted.\n", stdout);
+        std::printf("not ShellExecuted.\n");
     // Leading back to this program would start it again on the same archive, without end.
     char module_path[TEXT_SIZE] = "";
     GetModuleFileNameA(NULL, module_path, TEXT_SIZE);

@@ -4,8 +4,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "archive/classifier.h"
 #include "launch/launcher.h"
@@ -15,6 +13,9 @@
 #include "startup/settings_store.h"
 #include "ui/settings_dialog.h"
 
+// Room for the arguments of the longest command line Windows passes (32767 characters).
+static char arguments[32768];
+
 static int lead_byte(unsigned char byte)
 {
     return IsDBCSLeadByte(byte) != 0;
@@ -22,22 +23,20 @@ static int lead_byte(unsigned char byte)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    // argv[0] is the module path; the rest is split by our own rules rather
-    // than the C runtime's, which treat backslashes and DBCS names differently.
-    char module_path[TEXT_SIZE] = "";
-    GetModuleFileNameA(NULL, module_path, TEXT_SIZE);
-    std::vector<std::string> argv(1, module_path);
-    split_command_line(GetCommandLineA(), lead_byte, argv);
+    // Split by our own rules rather than the C runtime's, which treat
+    // backslashes and DBCS names differently. The program itself counts as
+    // the first argument; its path is settings.module_path.
+    int argc = 1 + split_command_line(GetCommandLineA(), lead_byte, arguments, sizeof arguments);
 
     load_settings(instance);
     std::printf("%s\n%s\n%s\n%s\n%s\n", settings.app_kiss, settings.ext_kiss, settings.app_cg,
                 settings.ext_cg, settings.app_other);
 
-    if (argv.size() == 1) {
+    if (argc == 1) {
         std::fflush(stdout);
         run_settings_dialog(instance);
     } else {
-        const char *archive = argv[1].c_str();
+        const char *archive = arguments;  // the first argument; any further ones are ignored
         int kind = classify_archive(settings.ext_kiss, settings.ext_cg, settings.ext_midi, archive);
         launch_application(application_for_kind(settings, kind), archive);
     }

@@ -1,5 +1,8 @@
 #include "launch/launch_rules.h"
 
+#include <cstdlib>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,6 +15,14 @@ int exists(const char *)
 int missing(const char *)
 {
     return 0;
+}
+
+std::string command_line(const char *application, const char *archive, FileExistsTest file_exists)
+{
+    char *line = build_command_line(application, archive, file_exists);
+    std::string text = line;
+    std::free(line);
+    return text;
 }
 
 TEST(LaunchRules, OnlyAnExeEndingNamesAProgram)
@@ -27,39 +38,41 @@ TEST(LaunchRules, OnlyAnExeEndingNamesAProgram)
     EXPECT_FALSE(names_program(""));
 }
 
-TEST(LaunchRules, TraceLineShowsTheDotAndNullWithoutOne)
+TEST(LaunchRules, TraceShowsTheTextFromTheDotOrNullWithoutOne)
 {
-    EXPECT_EQ(launch_trace_line("C:\\GV\\GV.EXE", "C:\\a b.lzh"), "C:\\GV\\GV.EXE:C:\\a b.lzh:.EXE:\n");
-    EXPECT_EQ(launch_trace_line("open", "x.lzh"), "open:x.lzh:(null):\n");
-    EXPECT_EQ(launch_trace_line("", ""), "::(null):\n");
-    EXPECT_EQ(launch_trace_line("C:\\v1.2\\view", "x"), "C:\\v1.2\\view:x:.2\\view:\n");
+    EXPECT_STREQ(trace_dot_text("C:\\GV\\GV.EXE"), ".EXE");
+    EXPECT_STREQ(trace_dot_text("C:\\v1.2\\view"), ".2\\view");
+    EXPECT_STREQ(trace_dot_text("C:\\GV\\GV."), ".");
+    EXPECT_STREQ(trace_dot_text("open"), "(null)");
+    EXPECT_STREQ(trace_dot_text(""), "(null)");
 }
 
 TEST(LaunchRules, ArchivePathIsQuotedOnlyWhenItHoldsASpace)
 {
-    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\a b\\x.lzh", missing),
+    EXPECT_EQ(command_line("C:\\GV\\GV.EXE", "C:\\a b\\x.lzh", missing),
               "C:\\GV\\GV.EXE \"C:\\a b\\x.lzh\"");
-    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\ab\\x.lzh", missing), "C:\\GV\\GV.EXE C:\\ab\\x.lzh");
-    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "C:\\a\tb.lzh", missing), "C:\\GV\\GV.EXE C:\\a\tb.lzh");
-    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "", missing), "C:\\GV\\GV.EXE ");
+    EXPECT_EQ(command_line("C:\\GV\\GV.EXE", "C:\\ab\\x.lzh", missing), "C:\\GV\\GV.EXE C:\\ab\\x.lzh");
+    EXPECT_EQ(command_line("C:\\GV\\GV.EXE", "C:\\a\tb.lzh", missing), "C:\\GV\\GV.EXE C:\\a\tb.lzh");
+    EXPECT_EQ(command_line("C:\\GV\\GV.EXE", "", missing), "C:\\GV\\GV.EXE ");
 }
 
 TEST(LaunchRules, ProgramPathWithBlanksIsQuotedOnlyWhenItNamesAFile)
 {
-    EXPECT_EQ(build_command_line("C:\\My Apps\\cg.exe", "x.lzh", exists), "\"C:\\My Apps\\cg.exe\" x.lzh");
+    EXPECT_EQ(command_line("C:\\My Apps\\cg.exe", "x.lzh", exists), "\"C:\\My Apps\\cg.exe\" x.lzh");
     // A text that is not one existing file (a wrapper and its program) stays as it is.
-    EXPECT_EQ(build_command_line("C:\\bin\\wrap.exe D:\\v\\view.exe", "x.lzh", missing),
+    EXPECT_EQ(command_line("C:\\bin\\wrap.exe D:\\v\\view.exe", "x.lzh", missing),
               "C:\\bin\\wrap.exe D:\\v\\view.exe x.lzh");
     // Without blanks nothing needs quotes, whether or not the file exists.
-    EXPECT_EQ(build_command_line("C:\\GV\\GV.EXE", "x.lzh", exists), "C:\\GV\\GV.EXE x.lzh");
+    EXPECT_EQ(command_line("C:\\GV\\GV.EXE", "x.lzh", exists), "C:\\GV\\GV.EXE x.lzh");
 }
 
 TEST(LaunchRules, LongTextsAreNeverCut)
 {
-    std::string application = "C:\\" + std::string(250, 'a') + ".exe";
+    // Both texts quoted: the line fills its buffer to the last byte.
+    std::string application = "C:\\My " + std::string(250, 'a') + ".exe";
     std::string archive = "D:\\" + std::string(255, 'b') + " c.lzh";
-    std::string line = build_command_line(application.c_str(), archive.c_str(), missing);
-    EXPECT_EQ(line, application + " \"" + archive + "\"");
+    std::string line = command_line(application.c_str(), archive.c_str(), exists);
+    EXPECT_EQ(line, "\"" + application + "\" \"" + archive + "\"");
     EXPECT_GT(line.size(), 511u);
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,11 @@ const char LINE[] = "\"C:\\B\\brisel.exe\" \"C:\\\x90\x6C\x8C\x60\x95\x5C\" next
 
 TEST(CommandLineCodePage, TrailBackslashFollowsTheAnsiCodePage)
 {
+    char text[sizeof LINE];
     std::vector<std::string> arguments;
-    split_command_line(LINE, lead_byte, arguments);
+    int count = split_command_line(LINE, lead_byte, text, sizeof text);
+    for (const char *argument = text; count-- > 0; argument = next_argument(argument))
+        arguments.push_back(argument);
     UINT code_page = GetACP();
     std::printf("ANSI code page %u\n", code_page);
     if (code_page == 932) {

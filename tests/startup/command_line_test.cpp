@@ -1,5 +1,9 @@
 #include "startup/command_line.h"
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,10 +19,13 @@ int no_lead(unsigned char)
     return 0;
 }
 
-std::vector<std::string> split(const char *text, LeadByteTest lead = cp932_lead)
+std::vector<std::string> split(const char *line, LeadByteTest lead = cp932_lead)
 {
+    std::vector<char> text(std::strlen(line) + 1);
+    int count = split_command_line(line, lead, text.data(), text.size());
     std::vector<std::string> arguments;
-    split_command_line(text, lead, arguments);
+    for (const char *argument = text.data(); count-- > 0; argument = next_argument(argument))
+        arguments.push_back(argument);
     return arguments;
 }
 
@@ -108,6 +115,16 @@ TEST(CommandLine, ShiftJisTrailBytesAreNeverTakenForQuoteOrBlank)
     EXPECT_EQ(split("b.exe a\x81\x40z x"), (Args{"a\x81\x40z", "x"}));
     EXPECT_EQ(split("b.exe a\x81\" x"), (Args{"a\x81\"", "x"}));
     EXPECT_EQ(split("b.exe a\x81 x"), Args{"a\x81 x"});
+}
+
+TEST(CommandLine, ASmallerTextKeepsTheWholeArgumentsThatFit)
+{
+    char text[8];
+    std::memset(text, 'x', sizeof text);
+    // "abc" and "defg" need 4 + 5 bytes: only the first fits.
+    EXPECT_EQ(split_command_line("b.exe abc defg", cp932_lead, text, 8), 1);
+    EXPECT_STREQ(text, "abc");
+    EXPECT_EQ(split_command_line("b.exe abc", cp932_lead, text, 0), 0);
 }
 
 TEST(CommandLine, LeadByteAtTheEndIsCopiedAlone)
