@@ -10,14 +10,36 @@
 // The dialog's caption, as its template stores it.
 #define SETTINGS_CAPTION L"Brisel\x306E\x8A2D\x5B9A"  // "Briselの設定"
 
-// Waits until the settings dialog is shown (it exists, hidden, while it
-// initialises). Gives up after about tries / 10 seconds; returns nullptr then.
-inline HWND wait_for_settings_dialog(int tries = 600)
+struct DialogSearch {
+    DWORD process;  // 0: any process
+    HWND found;
+};
+
+inline BOOL CALLBACK match_settings_dialog(HWND window, LPARAM search_address)
+{
+    DialogSearch &search = *(DialogSearch *)search_address;
+    wchar_t name[16], caption[64];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    GetClassNameW(window, name, 16);
+    GetWindowTextW(window, caption, 64);
+    if ((search.process && owner != search.process) || lstrcmpW(name, L"#32770") ||
+        lstrcmpW(caption, SETTINGS_CAPTION) || !IsWindowVisible(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// Waits until the settings dialog of the process (any, for 0) is shown: it
+// exists, hidden, while it initialises. Gives up after about tries / 10
+// seconds and returns nullptr then.
+inline HWND wait_for_settings_dialog(DWORD process = 0, int tries = 600)
 {
     for (int i = 0; i < tries; ++i) {
-        HWND dialog = FindWindowW(L"#32770", SETTINGS_CAPTION);
-        if (dialog && IsWindowVisible(dialog))
-            return dialog;
+        DialogSearch search = {process, nullptr};
+        EnumWindows(match_settings_dialog, (LPARAM)&search);
+        if (search.found)
+            return search.found;
         Sleep(100);
     }
     return nullptr;

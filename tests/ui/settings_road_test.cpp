@@ -71,7 +71,7 @@ protected:
         if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                             folder.c_str(), &startup, &process))
             return nullptr;
-        return wait_for_settings_dialog();
+        return wait_for_settings_dialog(process.dwProcessId);
     }
 
     bool ended()
