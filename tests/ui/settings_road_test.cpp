@@ -8,6 +8,7 @@
 
 #include <shellapi.h>
 
+#include <cwchar>
 #include <string>
 
 #include "registry_fixture.h"
@@ -46,6 +47,30 @@ std::string wait_for_file(const std::string &path)
     return "";
 }
 
+BOOL CALLBACK match_help_editor(HWND window, LPARAM out)
+{
+    wchar_t name[32], title[256];
+    GetClassNameW(window, name, 32);
+    GetWindowTextW(window, title, 256);
+    if (lstrcmpiW(name, L"Notepad") || !wcsstr(title, L"brisel.txt"))
+        return TRUE;
+    *(HWND *)out = window;
+    return FALSE;
+}
+
+// Waits for the text editor showing the help file; nullptr if none comes.
+HWND wait_for_help_editor()
+{
+    for (int i = 0; i < 300; ++i) {
+        HWND editor = nullptr;
+        EnumWindows(match_help_editor, (LPARAM)&editor);
+        if (editor)
+            return editor;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
 class SettingsRoad : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,6 +82,7 @@ protected:
         for (const char *name : {"\\brisel.ini", "\\kiss.log", "\\other.log"})
             DeleteFileA((folder + name).c_str());
         ASSERT_TRUE(CopyFileA(wine_path(BRISEL_EXE_PATH).c_str(), program.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(wine_path(BRISEL_HELP_PATH).c_str(), (folder + "\\brisel.txt").c_str(), FALSE));
         for (const char *name : {"\\kiss.exe", "\\other.exe"})
             ASSERT_TRUE(CopyFileA(wine_path(RECORDER_EXE_PATH).c_str(), (folder + name).c_str(), FALSE));
     }
@@ -106,6 +132,13 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
     remote_set_text(dialog, IDC_OTHER_APP, (folder + "\\other.exe").c_str());
     remote_set_text(dialog, IDC_MIDI_EXT, ".mid.rcp.mld");
     remote_click(dialog, IDC_ASSOCIATE);
+    // Help opens the help file beside the program and leaves the dialog open.
+    remote_click(dialog, IDC_HELP_BUTTON);
+    HWND editor = wait_for_help_editor();
+    EXPECT_NE(nullptr, editor);
+    if (editor)
+        PostMessageA(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(dialog));
     remote_press(dialog, IDOK);
     ASSERT_TRUE(ended());
 
