@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/lzh_builder.h"
+#include "support/lzh_builder.h"
 
 namespace fs = std::filesystem;
 
@@ -26,19 +26,6 @@ std::string windows_path(std::string path)
             c = '\\';
     }
     return path[0] == '\\' ? "Z:" + path : path;
-}
-
-std::string read_file(const std::string &path)
-{
-    std::string bytes;
-    if (FILE *file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, n);
-        std::fclose(file);
-    }
-    return bytes;
 }
 
 bool file_exists(const std::string &path)
@@ -62,7 +49,7 @@ std::string without_cr(std::string text)
 std::string wait_for_log(const std::string &log)
 {
     for (int i = 0; i < 400; ++i) {
-        std::string text = read_file(log);
+        std::string text = read_file_bytes(log);
         if (!text.empty() && text.back() == '\n')
             return text;
         Sleep(50);
@@ -200,7 +187,7 @@ protected:
             TerminateProcess(process.hProcess, 1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        result.trace = without_cr(read_file(trace_path));
+        result.trace = without_cr(read_file_bytes(trace_path));
         return result;
     }
 

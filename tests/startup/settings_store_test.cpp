@@ -9,29 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "startup/settings.h"
+#include "support/files.h"
 
 namespace {
-
-std::string read_file(const std::string &path)
-{
-    std::string bytes;
-    if (FILE *file = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, n);
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-void write_file(const std::string &path, const std::string &bytes)
-{
-    FILE *file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
 
 class SettingsStore : public ::testing::Test {
 protected:
@@ -78,9 +58,9 @@ TEST_F(SettingsStore, WithoutAnIniFileTheDefaultsServeOnTheWindowsDrive)
 
 TEST_F(SettingsStore, OnlyTheSevenKeysOfTheSettingsSectionAreRead)
 {
-    write_file(ini, "[Other]\r\napp_kiss=C:\\wrong.exe\r\n"
+    ASSERT_TRUE(write_file_bytes(ini, "[Other]\r\napp_kiss=C:\\wrong.exe\r\n"
                     "[Settings]\r\next_midi=.MID.KAR\r\napp_cg=\r\nnote=hello\r\n"
-                    "app_kiss=C:\\My Apps\\kiss.exe\r\n");
+                    "app_kiss=C:\\My Apps\\kiss.exe\r\n"));
     load();
     EXPECT_STREQ(settings.app_kiss, "C:\\My Apps\\kiss.exe");
     EXPECT_STREQ(settings.ext_midi, ".MID.KAR");
@@ -92,7 +72,7 @@ TEST_F(SettingsStore, OnlyTheSevenKeysOfTheSettingsSectionAreRead)
 TEST_F(SettingsStore, AValueLongerThanTheFieldIsCutTo259Bytes)
 {
     std::string value(400, 'v');
-    write_file(ini, "[Settings]\r\napp_other=" + value + "\r\n");
+    ASSERT_TRUE(write_file_bytes(ini, "[Settings]\r\napp_other=" + value + "\r\n"));
     load();
     EXPECT_EQ(std::string(settings.app_other), value.substr(0, TEXT_SIZE - 1));
     EXPECT_EQ(settings.app_midi, adjusted(DEFAULT_APP_MIDI));
@@ -100,7 +80,7 @@ TEST_F(SettingsStore, AValueLongerThanTheFieldIsCutTo259Bytes)
 
 TEST_F(SettingsStore, SaveWritesAllSevenKeysAndKeepsEverythingElse)
 {
-    write_file(ini, "[Other]\r\nkeep=1\r\n[Settings]\r\nnote=hello\r\napp_cg=C:\\old.exe\r\n");
+    ASSERT_TRUE(write_file_bytes(ini, "[Other]\r\nkeep=1\r\n[Settings]\r\nnote=hello\r\napp_cg=C:\\old.exe\r\n"));
     load();
     copy_text(settings.app_cg, TEXT_SIZE, "C:\\My Apps\\cg.exe");
     save_settings();
@@ -122,7 +102,7 @@ TEST_F(SettingsStore, SaveWithUnchangedTextsWritesEveryKey)
 {
     load();
     save_settings();
-    std::string text = read_file(ini);
+    std::string text = read_file_bytes(ini);
     for (int i = 0; i < SETTING_COUNT; ++i) {
         std::string line = std::string(SETTING_KEYS[i].key) + "=" + setting_text(settings, i);
         EXPECT_NE(text.find(line), std::string::npos) << line << " missing from\n" << text;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "files.h"
+
 // One extended header: its type byte and its data (the size field is added).
 struct LzhExt {
     unsigned char type;
@@ -176,27 +178,4 @@ inline LzhMember lzh_member_with_header_size(const std::string &name, std::size_
     std::size_t fill = header_size - 26 - (3 + name.size()) - 3;
     m.ext.push_back({0x3F, std::string(fill, 'x')});
     return m;
-}
-
-inline bool write_file_bytes(const std::string &path, const std::string &bytes)
-{
-    std::FILE *f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
-}
-
-inline std::string read_file_bytes(const std::string &path)
-{
-    std::string bytes;
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return bytes;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
-    return bytes;
 }
