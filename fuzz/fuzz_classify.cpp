@@ -4,6 +4,7 @@
 #include "archive/classifier.h"
 #include "archive/lzh_reader.h"
 #include "common/text.h"
+#include "settings/settings.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,10 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char KISS[] = ".CNF.CEL.KCF.KDC";
-const char CG[] = ".BMP.FAL.GIF.IPR.JPEG.JPG.MAG.MKI.PI.PIC.P2.Q0.Q4.Q4D.RGB.TIF.XBM";
-const char MIDI[] = ".mid.rcp";
 
 char archive_path[] = "/tmp/fuzz_classify_XXXXXX";
 
@@ -39,25 +36,11 @@ const char *archive_file()
     return archive_path;
 }
 
-void walk_all(const char *path)
+// A name the reader built never exceeds its limit.
+void check_name(void *, int result, const LzhEntry *, const char *name)
 {
-    LzhReader reader;
-    LzhEntry entry;
-    char name[TEXT_SIZE] = "";
-    int result = lzh_open(path, reader);
-    if (result == 1)
-        return;
-    if (result == 0) {
-        reader.entry = &entry;
-        std::int32_t start;
-        do {
-            start = lzh_tell(reader);
-            result = lzh_read_header(reader, name);
-            if (result == 0 && std::strlen(name) > LZH_NAME_MAX)
-                std::abort();
-        } while (result == 0 && lzh_tell(reader) > start);
-    }
-    lzh_close(reader);
+    if (result == 0 && std::strlen(name) > LZH_NAME_MAX)
+        std::abort();
 }
 
 }  // namespace
@@ -71,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::fwrite(data, 1, size, f);
     std::fclose(f);
 
-    classify_archive(KISS, CG, MIDI, path);
-    walk_all(path);
+    classify_archive(DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, path);
+    lzh_read_all_headers(path, check_name, nullptr);
 
     // The same bytes as an extension list (a settings text of at most 259 bytes).
     char list[TEXT_SIZE];

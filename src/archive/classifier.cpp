@@ -1,6 +1,5 @@
 #include "archive/classifier.h"
 
-#include "archive/lzh_reader.h"
 #include "common/text.h"
 
 #include <cstring>
@@ -26,7 +25,7 @@ ArchiveKind kind_of_name(const char *ext_kiss, const char *ext_cg, const char *e
     return ARCHIVE_ORDINARY;
 }
 
-void report(ClassifyObserver observer, void *context, int result, const LzhEntry *entry,
+void report(LzhObserver observer, void *context, int result, const LzhEntry *entry,
             const char *name)
 {
     if (observer)
@@ -37,7 +36,7 @@ void report(ClassifyObserver observer, void *context, int result, const LzhEntry
 
 ArchiveKind classify_archive_observed(const char *ext_kiss, const char *ext_cg,
                                       const char *ext_midi, const char *path,
-                                      ClassifyObserver observer, void *context)
+                                      LzhObserver observer, void *context)
 {
     LzhReader reader;
     LzhEntry entry;

@@ -1,6 +1,8 @@
 // Decides the kind of an LZH archive from the extensions of its first members.
 #pragma once
 
+#include "archive/lzh_reader.h"
+
 enum ArchiveKind {
     ARCHIVE_ORDINARY = 0,  // no listed extension, or the archive cannot be read
     ARCHIVE_KISS = 1,
@@ -18,15 +20,7 @@ ArchiveKind classify_archive(const char *ext_kiss, const char *ext_cg, const cha
 // ignoring ASCII case. Returns its position in list, or nullptr.
 const char *find_extension(const char *list, const char *extension);
 
-struct LzhEntry;
-
-// Shows a classification step by step: called after each reader call, with
-// entry null after an lzh_open that failed (result 1 or 2), else with the
-// entry and name buffer of a header read and its result (0, 2 or 3).
-typedef void (*ClassifyObserver)(void *context, int result, const LzhEntry *entry,
-                                 const char *name);
-
 // classify_archive that reports every reader call to observer (may be null).
 ArchiveKind classify_archive_observed(const char *ext_kiss, const char *ext_cg,
                                       const char *ext_midi, const char *path,
-                                      ClassifyObserver observer, void *context);
+                                      LzhObserver observer, void *context);

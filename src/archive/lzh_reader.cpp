@@ -4,6 +4,12 @@
 
 #include <cstring>
 
+#include <sys/stat.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 int lzh_eof = 0;
 
 namespace {
@@ -38,7 +44,8 @@ std::uint32_t position_of(std::FILE *file)
     return (std::uint32_t)std::ftell(file);
 }
 
-unsigned read_byte(std::FILE *file)
+// read_u8 as a byte: end of file reads as 0xFF, as the numbers need it.
+unsigned read_u8_or_ff(std::FILE *file)
 {
     return (unsigned)read_u8(file) & 0xFF;
 }
@@ -72,17 +79,39 @@ int walk_extended_headers(std::FILE *file, std::uint32_t p, unsigned *total, cha
         t = (t + z) & 0xFFFF;
         if (z == 0)
             break;
-        if (read_byte(file) != 1)
+        if (read_u8_or_ff(file) != 1)
             continue;
         if (z < 3 || z - 3 > LZH_NAME_MAX - 1)
             return 2;  // no room for a type byte, or a name longer than 100 bytes
         unsigned length = z - 3;
         for (unsigned i = 0; i < length; ++i)
-            name_buffer[i] = (char)ascii_upper((unsigned char)read_byte(file));
+            name_buffer[i] = (char)ascii_upper((unsigned char)read_u8_or_ff(file));
         name_buffer[length] = '\0';
     }
     *total = t;
     return 0;
+}
+
+// Opens path for reading in bytes when it names a regular file; nullptr for
+// anything else. A directory opens on some systems, and a FIFO would block
+// the open until a writer came, so the file is opened without waiting and
+// looked at before it is used.
+std::FILE *open_regular_file(const char *path)
+{
+#ifdef _WIN32
+    std::FILE *file = std::fopen(path, "rb");
+#else
+    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::FILE *file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    if (descriptor >= 0 && !file)
+        close(descriptor);
+#endif
+    struct stat status;
+    if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    return file;
 }
 
 }  // namespace
@@ -99,15 +128,15 @@ int read_u8(std::FILE *file)
 
 unsigned read_u16(std::FILE *file)
 {
-    unsigned low = read_byte(file);
-    return low | read_byte(file) << 8;
+    unsigned low = read_u8_or_ff(file);
+    return low | read_u8_or_ff(file) << 8;
 }
 
 std::uint32_t read_u32(std::FILE *file)
 {
     std::uint32_t value = read_u16(file);
-    value |= (std::uint32_t)read_byte(file) << 16;
-    value |= (std::uint32_t)read_byte(file) << 24;
+    value |= (std::uint32_t)read_u8_or_ff(file) << 16;
+    value |= (std::uint32_t)read_u8_or_ff(file) << 24;
     return value;
 }
 
@@ -115,16 +144,9 @@ int lzh_open(const char *path, LzhReader &reader)
 {
     reader.entry = nullptr;
     copy_text(reader.path, sizeof reader.path, path);
-    reader.file = std::fopen(path, "rb");
+    reader.file = open_regular_file(path);
     if (!reader.file)
         return 1;
-    // A directory opens on some systems but cannot be read: same as unopenable.
-    std::fgetc(reader.file);
-    if (std::ferror(reader.file)) {
-        std::fclose(reader.file);
-        reader.file = nullptr;
-        return 1;
-    }
     std::fseek(reader.file, 0, SEEK_END);
     reader.size = to_signed32(position_of(reader.file));
     std::fseek(reader.file, 2, SEEK_SET);
@@ -162,19 +184,19 @@ int lzh_read_header(LzhReader &reader, char *name_buffer)
     std::FILE *file = reader.file;
     lzh_eof = 0;
     const std::uint32_t start = position_of(file);
-    const unsigned h = read_byte(file);
+    const unsigned h = read_u8_or_ff(file);
     if (h == 0 && !is_level2_header_at(file, start))
         return 3;
     read_u8(file);
-    char method[5];
+    char method[LZH_METHOD_LENGTH];
     for (char &c : method)
-        c = (char)read_byte(file);
+        c = (char)read_u8_or_ff(file);
     const std::uint32_t packed = read_u32(file);
     const std::uint32_t uncompressed = read_u32(file);
     read_u16(file);
     read_u16(file);
     read_u8(file);
-    const unsigned level = read_byte(file);
+    const unsigned level = read_u8_or_ff(file);
 
     std::uint32_t p;
     if (level == 2) {
@@ -182,10 +204,10 @@ int lzh_read_header(LzhReader &reader, char *name_buffer)
         read_u16(file);
         p = start + 24;
     } else {
-        unsigned n = read_byte(file);
+        unsigned n = read_u8_or_ff(file);
         unsigned at = 0;
         for (unsigned i = 0; i < n; ++i) {
-            unsigned char b = (unsigned char)read_byte(file);
+            unsigned char b = (unsigned char)read_u8_or_ff(file);
             if (level == 0 && b == '\\') {
                 at = 0;  // keep only what follows the last backslash
                 continue;
@@ -217,14 +239,9 @@ int lzh_read_header(LzhReader &reader, char *name_buffer)
     std::strncpy(entry.name, name_buffer, 13);
     entry.name[13] = '\0';
     entry.uncompressed_size = uncompressed;
-    std::memcpy(entry.method, method, 5);
-    entry.method[5] = '\0';
+    std::memcpy(entry.method, method, LZH_METHOD_LENGTH);
+    entry.method[LZH_METHOD_LENGTH] = '\0';
     return 0;
-}
-
-std::int32_t lzh_tell(const LzhReader &reader)
-{
-    return to_signed32(position_of(reader.file));
 }
 
 void lzh_close(LzhReader &reader)
@@ -233,4 +250,30 @@ void lzh_close(LzhReader &reader)
         std::fclose(reader.file);
     reader.file = nullptr;
     copy_text(reader.path, sizeof reader.path, "closed");
+}
+
+int lzh_read_all_headers(const char *path, LzhObserver observer, void *context)
+{
+    LzhReader reader;
+    LzhEntry entry;
+    char name[LZH_NAME_BUFFER_SIZE] = "";
+    int result = lzh_open(path, reader);
+    if (result != 0) {
+        if (result == 2)
+            lzh_close(reader);
+        observer(context, result, nullptr, name);
+        return result;
+    }
+    reader.entry = &entry;
+    do {
+        std::int32_t start = to_signed32(position_of(reader.file));
+        result = lzh_read_header(reader, name);
+        observer(context, result, &entry, name);
+        if (result == 0 && to_signed32(position_of(reader.file)) <= start) {
+            result = 2;
+            observer(context, result, &entry, name);
+        }
+    } while (result == 0);
+    lzh_close(reader);
+    return result;
 }

@@ -13,6 +13,7 @@ enum {
     LZH_PATH_SIZE = 140,         // 139 bytes of the path and the terminator
     LZH_NAME_BUFFER_SIZE = 102,  // a header read writes at most this much into the name buffer
     LZH_NAME_MAX = 101,          // name bytes a header read keeps
+    LZH_METHOD_LENGTH = 5,       // bytes of a method id such as -lh5-
 };
 
 // One member, filled by lzh_read_header.
@@ -42,9 +43,9 @@ int read_u8(std::FILE *file);
 unsigned read_u16(std::FILE *file);
 std::uint32_t read_u32(std::FILE *file);
 
-// 0: first header found, the stream stands at its start; 1: the file cannot
-// be opened for reading (nothing is open); 2: no header start found (the
-// stream is open: call lzh_close).
+// 0: first header found, the stream stands at its start; 1: no regular file
+// there, or it cannot be opened for reading (nothing is open); 2: no header
+// start found (the stream is open: call lzh_close).
 int lzh_open(const char *path, LzhReader &reader);
 
 // Searches from the current position for the first method id "-l?x-" (x = z
@@ -57,9 +58,16 @@ int lzh_find_header_start(LzhReader &reader);
 // 0: read, the stream stands at the next header; 2: error; 3: end of archive.
 int lzh_read_header(LzhReader &reader, char *name_buffer);
 
-// The stream's position as a signed 32-bit offset. Next-header positions are
-// computed in 32 bits and can wrap round onto an earlier header: a walk over
-// every header stops when a read does not move past the header's own start.
-std::int32_t lzh_tell(const LzhReader &reader);
-
 void lzh_close(LzhReader &reader);
+
+// Reports one reader call: after an lzh_open that failed (result 1 or 2) with
+// entry null, else after a header read with its result (0, 2 or 3), the entry
+// and the name buffer.
+typedef void (*LzhObserver)(void *context, int result, const LzhEntry *entry, const char *name);
+
+// Opens the archive at path and reads every header until a result other than
+// 0, reporting each reader call to observer; closes it again. Next-header
+// positions are computed in 32 bits and can wrap round onto an earlier
+// header: a read that does not move past its header's own start is reported
+// once more, with result 2, and ends the walk. Returns the last result.
+int lzh_read_all_headers(const char *path, LzhObserver observer, void *context);

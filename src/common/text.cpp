@@ -2,12 +2,6 @@
 
 #include <cstring>
 
-void ascii_upper_text(char *text)
-{
-    for (; *text; ++text)
-        *text = (char)ascii_upper((unsigned char)*text);
-}
-
 int ascii_equal_nocase(const char *a, const char *b)
 {
     return std::strlen(a) == std::strlen(b) && ascii_prefix_nocase(a, b);

@@ -18,9 +18,6 @@ inline unsigned char ascii_upper(unsigned char c)
     return (c >= 'a' && c <= 'z') ? (unsigned char)(c - 'a' + 'A') : c;
 }
 
-// Upper-cases a text in place.
-void ascii_upper_text(char *text);
-
 // 1 when both texts have the same length and match byte by byte after folding.
 int ascii_equal_nocase(const char *a, const char *b);
 

@@ -1,7 +1,5 @@
 #include "startup/command_line.h"
 
-#include <cstring>
-
 static int is_blank(char c)
 {
     return c == ' ' || c == '\t';
@@ -90,9 +88,4 @@ int split_command_line(const char *command_line, LeadByteTest is_lead_byte, char
             return count;  // only whole arguments count
         ++count;
     }
-}
-
-const char *next_argument(const char *argument)
-{
-    return argument + std::strlen(argument) + 1;
 }

@@ -17,6 +17,3 @@ typedef int (*LeadByteTest)(unsigned char byte);
 // and a smaller text is never overrun (the arguments that fit are kept).
 int split_command_line(const char *command_line, LeadByteTest is_lead_byte, char *text,
                        std::size_t capacity);
-
-// The argument that follows argument in a split text.
-const char *next_argument(const char *argument);

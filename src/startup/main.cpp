@@ -7,10 +7,10 @@
 
 #include "archive/classifier.h"
 #include "launch/launcher.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+#include "startup/application_for_kind.h"
 #include "startup/command_line.h"
-#include "startup/dispatch.h"
-#include "startup/settings.h"
-#include "startup/settings_store.h"
 #include "ui/settings_dialog.h"
 
 // Room for the arguments of the longest command line Windows passes (32767 characters).

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "startup/settings.h"
 #include "ui/association_values.h"
 
 // Reads the default value of subkey into value (capacity ASSOCIATION_VALUE_SIZE).
@@ -28,7 +27,7 @@ static int read_class_name(char *class_name)
     return read_default_value(HKEY_CLASSES_ROOT, ".lzh", class_name);
 }
 
-int is_associated()
+int is_associated(const char *module_path)
 {
     char class_name[ASSOCIATION_VALUE_SIZE];
     if (!read_class_name(class_name))
@@ -38,12 +37,12 @@ int is_associated()
         return 0;
     char command[ASSOCIATION_VALUE_SIZE];
     int result = read_default_value(class_key, "shell\\" ASSOCIATION_VERB "\\command", command) &&
-                 value_names_module(command, settings.module_path);
+                 value_names_module(command, module_path);
     RegCloseKey(class_key);
     return result;
 }
 
-void install_association()
+void install_association(const char *module_path)
 {
     char class_name[ASSOCIATION_VALUE_SIZE];
     if (!read_class_name(class_name)) {
@@ -55,9 +54,9 @@ void install_association()
         return;
     char value[ASSOCIATION_VALUE_SIZE];
     write_default_value(class_key, "shell", ASSOCIATION_VERB);
-    if (format_command_value(value, sizeof value, settings.module_path))
+    if (format_command_value(value, sizeof value, module_path))
         write_default_value(class_key, "shell\\" ASSOCIATION_VERB "\\command", value);
-    if (format_icon_value(value, sizeof value, settings.module_path))
+    if (format_icon_value(value, sizeof value, module_path))
         write_default_value(class_key, "DefaultIcon", value);
     RegCloseKey(class_key);
 }
@@ -76,27 +75,29 @@ LONG delete_key_if_no_subkeys(HKEY parent, const char *subkey)
     return RegDeleteKeyA(parent, subkey);
 }
 
-// 1 when the key holds no value at all, or only its default value when
-// default_allowed is set. Another program's data then cannot go with it.
-static int has_no_values(HKEY parent, const char *subkey, int default_allowed)
+// How many values the key holds that another program may have put there:
+// all of them, or all but the default value when that one is ours to take
+// with the key (".lzh" names the class there). -1 when it cannot be read.
+static int values_of_others(HKEY parent, const char *subkey, int default_value_is_ours)
 {
     HKEY key;
     if (RegOpenKeyA(parent, subkey, &key) != ERROR_SUCCESS)
-        return 0;
+        return -1;
     DWORD count = 0;
-    LONG status = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   &count, nullptr, nullptr, nullptr, nullptr);
-    int empty = status == ERROR_SUCCESS && count == 0;
-    if (status == ERROR_SUCCESS && count == 1 && default_allowed) {
-        DWORD type;
-        DWORD size = 0;
-        empty = RegQueryValueExA(key, "", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    int result = -1;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr,
+                         nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+        result = (int)count;
+        DWORD type, size = 0;
+        if (default_value_is_ours && count > 0 &&
+            RegQueryValueExA(key, "", nullptr, &type, nullptr, &size) == ERROR_SUCCESS)
+            --result;
     }
     RegCloseKey(key);
-    return empty;
+    return result;
 }
 
-void remove_association()
+void remove_association(const char *module_path)
 {
     char class_name[ASSOCIATION_VALUE_SIZE];
     if (!read_class_name(class_name))
@@ -109,17 +110,17 @@ void remove_association()
     delete_key_if_no_subkeys(class_key, "shell");
     char icon[ASSOCIATION_VALUE_SIZE];
     if (read_default_value(class_key, "DefaultIcon", icon) &&
-        value_names_module(icon, settings.module_path))
+        value_names_module(icon, module_path))
         RegDeleteKeyA(class_key, "DefaultIcon");
     RegCloseKey(class_key);
 
     // The class key and ".lzh" go only when nothing of anyone else is left in them.
-    if (has_no_values(HKEY_CLASSES_ROOT, class_name, 0))
+    if (values_of_others(HKEY_CLASSES_ROOT, class_name, 0) == 0)
         delete_key_if_no_subkeys(HKEY_CLASSES_ROOT, class_name);
     if (RegOpenKeyA(HKEY_CLASSES_ROOT, class_name, &class_key) == ERROR_SUCCESS) {
         RegCloseKey(class_key);
         return;
     }
-    if (has_no_values(HKEY_CLASSES_ROOT, ".lzh", 1))
+    if (values_of_others(HKEY_CLASSES_ROOT, ".lzh", 1) == 0)
         delete_key_if_no_subkeys(HKEY_CLASSES_ROOT, ".lzh");
 }

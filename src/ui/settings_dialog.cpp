@@ -4,8 +4,8 @@
 #include <shellapi.h>
 
 #include "resource.h"
-#include "startup/settings.h"
-#include "startup/settings_store.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "ui/association.h"
 
 namespace {
@@ -23,11 +23,6 @@ const KindControls KINDS[] = {
     {IDC_CG_ICON, IDC_CG_APP, IDC_CG_BROWSE, 2},
     {IDC_MIDI_ICON, IDC_MIDI_APP, IDC_MIDI_BROWSE, 4},
     {IDC_OTHER_ICON, IDC_OTHER_APP, IDC_OTHER_BROWSE, 6},
-};
-
-// The edit control of each configured text, in the order of the settings record.
-const int SETTING_EDITS[SETTING_COUNT] = {
-    IDC_KISS_APP, IDC_KISS_EXT, IDC_CG_APP, IDC_CG_EXT, IDC_MIDI_APP, IDC_MIDI_EXT, IDC_OTHER_APP,
 };
 
 // The first form of the open-file request, without the fields later
@@ -57,8 +52,8 @@ void init_dialog(HWND dialog)
         show_kind(dialog, kind);
     // The odd settings are the extension lists; the applications came with their icons.
     for (int i = 1; i < SETTING_COUNT; i += 2)
-        SetWindowTextA(GetDlgItem(dialog, SETTING_EDITS[i]), setting_text(settings, i));
-    was_associated = is_associated();
+        SetWindowTextA(GetDlgItem(dialog, SETTING_EDIT_IDS[i]), setting_text(settings, i));
+    was_associated = is_associated(settings.module_path);
     if (was_associated)
         SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_SETCHECK, BST_CHECKED, 0);
 }
@@ -66,7 +61,7 @@ void init_dialog(HWND dialog)
 void accept_dialog(HWND dialog)
 {
     for (int i = 0; i < SETTING_COUNT; ++i)
-        GetWindowTextA(GetDlgItem(dialog, SETTING_EDITS[i]), setting_text(settings, i), TEXT_SIZE);
+        GetWindowTextA(GetDlgItem(dialog, SETTING_EDIT_IDS[i]), setting_text(settings, i), TEXT_SIZE);
     EndDialog(dialog, IDOK);
 }
 
@@ -75,12 +70,16 @@ void apply_association(HWND dialog)
 {
     int ticked = SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0) != 0;
     if (!was_associated && ticked)
-        install_association();
+        install_association(settings.module_path);
     else if (was_associated && !ticked)
-        remove_association();
+        remove_association(settings.module_path);
 }
 
 }  // namespace
+
+const int SETTING_EDIT_IDS[SETTING_COUNT] = {
+    IDC_KISS_APP, IDC_KISS_EXT, IDC_CG_APP, IDC_CG_EXT, IDC_MIDI_APP, IDC_MIDI_EXT, IDC_OTHER_APP,
+};
 
 void show_application(HWND dialog, int edit_id, int icon_id, const char *application)
 {

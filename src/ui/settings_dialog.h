@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+#include "settings/settings.h"
+
+// The edit control of each configured text, in the order of the settings record.
+extern const int SETTING_EDIT_IDS[SETTING_COUNT];
+
 // Shows the modal dialog; saves the settings after OK. The association
 // checkbox takes effect when the dialog closes, whichever button closed it.
 void run_settings_dialog(HINSTANCE instance);

@@ -34,18 +34,18 @@ struct OpenArchive {
     LzhReader reader;
     LzhEntry entry;
     char name[260];
-    int opened;
+    int open_result;  // what lzh_open gave
 
     explicit OpenArchive(const std::string &bytes, const std::string &suffix = "")
     {
         std::memset(&entry, 0, sizeof entry);
         std::memset(name, 0, sizeof name);
-        opened = lzh_open(test_file(bytes, suffix).c_str(), reader);
+        open_result = lzh_open(test_file(bytes, suffix).c_str(), reader);
         reader.entry = &entry;
     }
     ~OpenArchive()
     {
-        if (opened != 1)
+        if (open_result != 1)
             lzh_close(reader);
     }
     int read() { return lzh_read_header(reader, name); }

@@ -1,11 +1,12 @@
 #include "archive/classifier.h"
 #include "archive_test_util.h"
+#include "settings/settings.h"
 
 namespace {
 
-const char KISS[] = ".CNF.CEL.KCF.KDC";
-const char CG[] = ".BMP.FAL.GIF.IPR.JPEG.JPG.MAG.MKI.PI.PIC.P2.Q0.Q4.Q4D.RGB.TIF.XBM";
-const char MIDI[] = ".mid.rcp";
+const char *const KISS = DEFAULT_EXT_KISS;
+const char *const CG = DEFAULT_EXT_CG;
+const char *const MIDI = DEFAULT_EXT_MIDI;
 
 TEST(FindExtension, MatchesWholeItemsIgnoringCase)
 {

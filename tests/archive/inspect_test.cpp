@@ -1,10 +1,15 @@
 #include "archive_test_util.h"
 #include "inspect.h"
 #include "lzh_corpus.h"
+#include "settings/settings.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
-const InspectOptions DEFAULTS = {".CNF.CEL.KCF.KDC", ".BMP.GIF.Q4", ".mid.rcp", false};
+const InspectOptions DEFAULTS = {DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, false};
 
 // The tool's lines for one archive, and the lzh_open result.
 std::string inspect(const std::string &path, bool all, int *opened = nullptr)
@@ -74,6 +79,26 @@ TEST(Inspect, ControlBytesCannotBreakTheLines)
     std::string lines = inspect(path, false);
     EXPECT_NE(lines.find("member\t-l\\x01h-\t17\t17\t"), std::string::npos) << lines;
     EXPECT_NE(lines.find("\t\\x1B[2J\\x09A\\x0D\\x0A\\x7F\x83\\.MID\n"), std::string::npos) << lines;
+
+    // A zero byte inside the method id hides none of the five bytes.
+    m = lzh_named("B.TXT", 1);
+    m.method = std::string("-l\0h-", 5);
+    path = test_file(make_lzh_archive(std::vector<LzhMember>{lzh_named("A.TXT", 1), m}), "zero");
+    lines = inspect(path, true);
+    EXPECT_NE(lines.find("member\t-l\\x00h-\t17\t17\t"), std::string::npos) << lines;
 }
+
+#ifndef _WIN32
+TEST(Inspect, AFifoIsRefusedWithoutWaitingForAWriter)
+{
+    const std::string fifo = "inspect-fifo.lzh";
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    int opened = 0;
+    EXPECT_EQ(inspect(fifo, false, &opened), "archive\t" + fifo + "\nend\t1\nkind\t0\tORDINARY\n");
+    EXPECT_EQ(opened, 1);
+    std::remove(fifo.c_str());
+}
+#endif
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "archive/classifier.h"
 #include "archive_test_util.h"
 #include "lzh_corpus.h"
+#include "settings/settings.h"
 
 #include <cstdlib>
 
@@ -54,11 +55,11 @@ TEST(Interop, JlhaArchivesOfEveryLevelAreClassified)
         std::string kiss = jlha_archive(c.command, {"README.TXT", "INDEX.TXT", "DOLL.CNF"});
         std::string midi = jlha_archive(c.command, {"SONG.MID", "README.TXT"});
         EXPECT_EQ(read_file_bytes(kiss).at(20), c.level) << "jlha " << c.command;
-        EXPECT_EQ(classify_archive(".CNF.CEL.KCF.KDC", ".BMP.GIF", ".mid.rcp", kiss.c_str()), ARCHIVE_KISS)
+        EXPECT_EQ(classify_archive(DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, kiss.c_str()), ARCHIVE_KISS)
             << kiss;
-        EXPECT_EQ(classify_archive(".CNF.CEL.KCF.KDC", ".BMP.GIF", ".mid.rcp", midi.c_str()), ARCHIVE_MIDI)
+        EXPECT_EQ(classify_archive(DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, midi.c_str()), ARCHIVE_MIDI)
             << midi;
-        EXPECT_EQ(classify_archive(".CNF.CEL.KCF.KDC", ".BMP.GIF", ".rcp", midi.c_str()), ARCHIVE_ORDINARY)
+        EXPECT_EQ(classify_archive(DEFAULT_EXT_KISS, DEFAULT_EXT_CG, ".rcp", midi.c_str()), ARCHIVE_ORDINARY)
             << midi;
     }
 }

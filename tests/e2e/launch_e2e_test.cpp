@@ -13,20 +13,12 @@
 #include <gtest/gtest.h>
 
 #include "support/lzh_builder.h"
+#include "support/remote_dialog.h"
+#include "support/wine_path.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A path of the build tree (a Unix path) as Wine sees it.
-std::string windows_path(std::string path)
-{
-    for (char &c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path[0] == '\\' ? "Z:" + path : path;
-}
 
 bool file_exists(const std::string &path)
 {
@@ -57,30 +49,11 @@ std::string wait_for_log(const std::string &log)
     return "";
 }
 
-struct WindowSearch {
-    DWORD process_id;
-    HWND found;
-};
-
-BOOL CALLBACK find_visible_window(HWND window, LPARAM data)
-{
-    WindowSearch *search = (WindowSearch *)data;
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->process_id && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Ends the settings dialog of a process as its Cancel button would, once it shows.
 void cancel_dialog_of(DWORD process_id)
 {
-    WindowSearch search = {process_id, NULL};
-    EnumWindows(find_visible_window, (LPARAM)&search);
-    if (search.found)
-        PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+    if (HWND dialog = wait_for_settings_dialog(process_id, 1))
+        remote_press(dialog, IDCANCEL);
 }
 
 // A program that was going to start has started by then: both the process
@@ -112,7 +85,7 @@ protected:
         for (const std::string &dir : {brisel_dir, apps, archives})
             fs::create_directories(dir);
         brisel = brisel_dir + "\\brisel.exe";
-        ASSERT_TRUE(CopyFileA(windows_path(BRISEL_EXE).c_str(), brisel.c_str(), FALSE)) << BRISEL_EXE;
+        ASSERT_TRUE(CopyFileA(wine_path(BRISEL_EXE).c_str(), brisel.c_str(), FALSE)) << BRISEL_EXE;
         for (const char *name : {"kiss", "cg", "midi", "other"})
             add_recorder(apps + "\\" + name + ".exe");
         app_kiss = apps + "\\kiss.exe";
@@ -124,7 +97,7 @@ protected:
     void add_recorder(const std::string &path)
     {
         fs::create_directories(fs::path(path).parent_path());
-        ASSERT_TRUE(CopyFileA(windows_path(RECORDER_EXE).c_str(), path.c_str(), FALSE)) << path;
+        ASSERT_TRUE(CopyFileA(wine_path(RECORDER_EXE).c_str(), path.c_str(), FALSE)) << path;
     }
 
     static std::string log_of(const std::string &program)

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/command_line.h"
+#include "split_arguments.h"
 
 namespace {
 
@@ -22,11 +22,7 @@ const char LINE[] = "\"C:\\B\\brisel.exe\" \"C:\\\x90\x6C\x8C\x60\x95\x5C\" next
 
 TEST(CommandLineCodePage, TrailBackslashFollowsTheAnsiCodePage)
 {
-    char text[sizeof LINE];
-    std::vector<std::string> arguments;
-    int count = split_command_line(LINE, lead_byte, text, sizeof text);
-    for (const char *argument = text; count-- > 0; argument = next_argument(argument))
-        arguments.push_back(argument);
+    std::vector<std::string> arguments = split_arguments(LINE, lead_byte);
     UINT code_page = GetACP();
     std::printf("ANSI code page %u\n", code_page);
     if (code_page == 932) {

@@ -1,4 +1,4 @@
-#include "startup/command_line.h"
+#include "split_arguments.h"
 
 #include <cstring>
 #include <string>
@@ -21,12 +21,7 @@ int no_lead(unsigned char)
 
 std::vector<std::string> split(const char *line, LeadByteTest lead = cp932_lead)
 {
-    std::vector<char> text(std::strlen(line) + 1);
-    int count = split_command_line(line, lead, text.data(), text.size());
-    std::vector<std::string> arguments;
-    for (const char *argument = text.data(); count-- > 0; argument = next_argument(argument))
-        arguments.push_back(argument);
-    return arguments;
+    return split_arguments(line, lead);
 }
 
 using Args = std::vector<std::string>;

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "common/text.h"
 #include "registry_fixture.h"
-#include "startup/settings.h"
 #include "ui/association.h"
 
 namespace {
@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         clear_lzh_classes();
-        copy_text(settings.module_path, TEXT_SIZE, MODULE);
     }
     void TearDown() override { clear_lzh_classes(); }
 };
@@ -38,16 +37,16 @@ void make_other_class()
 
 TEST_F(Association, OnCleanRegistryInstallThenRemoveLeavesNothing)
 {
-    EXPECT_EQ(0, is_associated());
-    install_association();
+    EXPECT_EQ(0, is_associated(MODULE));
+    install_association(MODULE);
     EXPECT_EQ("lzhfile", default_value(".lzh"));
     EXPECT_EQ("brisel", default_value("lzhfile\\shell"));
     EXPECT_EQ(QUOTED_COMMAND, default_value("lzhfile\\shell\\brisel\\command"));
     EXPECT_EQ(ICON, default_value("lzhfile\\DefaultIcon"));
-    EXPECT_EQ(1, is_associated());
+    EXPECT_EQ(1, is_associated(MODULE));
 
-    remove_association();
-    EXPECT_EQ(0, is_associated());
+    remove_association(MODULE);
+    EXPECT_EQ(0, is_associated(MODULE));
     EXPECT_FALSE(key_exists("lzhfile"));
     EXPECT_FALSE(key_exists(".lzh"));
 }
@@ -55,14 +54,14 @@ TEST_F(Association, OnCleanRegistryInstallThenRemoveLeavesNothing)
 TEST_F(Association, OtherProgramsClassKeepsItsVerbAndData)
 {
     make_other_class();
-    install_association();
+    install_association(MODULE);
     EXPECT_EQ("OtherArc.Lzh", default_value(".lzh"));
     EXPECT_EQ("brisel", default_value("OtherArc.Lzh\\shell"));
     EXPECT_EQ(QUOTED_COMMAND, default_value("OtherArc.Lzh\\shell\\brisel\\command"));
     EXPECT_EQ(ICON, default_value("OtherArc.Lzh\\DefaultIcon"));
     EXPECT_FALSE(key_exists("lzhfile"));
 
-    remove_association();
+    remove_association(MODULE);
     EXPECT_FALSE(key_exists("OtherArc.Lzh\\shell\\brisel"));
     EXPECT_EQ("brisel", default_value("OtherArc.Lzh\\shell"));  // kept as it was, not restored
     EXPECT_EQ("C:\\Other\\other.exe \"%1\"", default_value("OtherArc.Lzh\\shell\\open\\command"));
@@ -74,9 +73,9 @@ TEST_F(Association, OtherProgramsClassKeepsItsVerbAndData)
 TEST_F(Association, IconValueOfAnotherProgramSurvivesRemoval)
 {
     make_other_class();
-    install_association();
+    install_association(MODULE);
     set_default_value("OtherArc.Lzh\\DefaultIcon", "C:\\Other\\other.exe,0");
-    remove_association();
+    remove_association(MODULE);
     EXPECT_EQ("C:\\Other\\other.exe,0", default_value("OtherArc.Lzh\\DefaultIcon"));
 }
 
@@ -86,8 +85,8 @@ TEST_F(Association, ClassAndExtensionWithValuesOfTheirOwnAreNotDeleted)
     set_default_value(".lzh", "lzhfile");
     set_named_value(".lzh", "Content Type", "application/x-lzh");
     set_named_value("lzhfile", "FriendlyTypeName", "LZH");
-    install_association();
-    remove_association();
+    install_association(MODULE);
+    remove_association(MODULE);
     EXPECT_FALSE(key_exists("lzhfile\\shell"));
     EXPECT_FALSE(key_exists("lzhfile\\DefaultIcon"));
     ASSERT_TRUE(key_exists("lzhfile"));
@@ -97,17 +96,17 @@ TEST_F(Association, ClassAndExtensionWithValuesOfTheirOwnAreNotDeleted)
     clear_lzh_classes();
     set_default_value(".lzh", "lzhfile");
     set_named_value(".lzh", "Content Type", "application/x-lzh");
-    install_association();
-    remove_association();
+    install_association(MODULE);
+    remove_association(MODULE);
     EXPECT_FALSE(key_exists("lzhfile"));
     EXPECT_EQ("lzhfile", default_value(".lzh"));
 }
 
 TEST_F(Association, LzhWithSubkeyOfItsOwnStays)
 {
-    install_association();
+    install_association(MODULE);
     set_default_value(".lzh\\ShellNew", "");
-    remove_association();
+    remove_association(MODULE);
     EXPECT_FALSE(key_exists("lzhfile"));
     EXPECT_EQ("lzhfile", default_value(".lzh"));
     EXPECT_TRUE(key_exists(".lzh\\ShellNew"));
@@ -115,11 +114,11 @@ TEST_F(Association, LzhWithSubkeyOfItsOwnStays)
 
 TEST_F(Association, MovedExecutableIsNotAssociatedUntilInstalledAgain)
 {
-    install_association();
-    copy_text(settings.module_path, TEXT_SIZE, "D:\\Moved\\brisel.exe");
-    EXPECT_EQ(0, is_associated());
-    install_association();
-    EXPECT_EQ(1, is_associated());
+    install_association(MODULE);
+    const char *moved = "D:\\Moved\\brisel.exe";
+    EXPECT_EQ(0, is_associated(moved));
+    install_association(moved);
+    EXPECT_EQ(1, is_associated(moved));
     EXPECT_EQ("\"D:\\Moved\\brisel.exe\" \"%1\"", default_value("lzhfile\\shell\\brisel\\command"));
     EXPECT_EQ("D:\\Moved\\brisel.exe,1", default_value("lzhfile\\DefaultIcon"));
 }
@@ -139,7 +138,7 @@ TEST_F(Association, CommandIsRecognisedByPrefixIgnoringAsciiCase)
     };
     for (const Case &c : cases) {
         set_default_value("lzhfile\\shell\\brisel\\command", c.command);
-        EXPECT_EQ(c.associated, is_associated()) << c.command;
+        EXPECT_EQ(c.associated, is_associated(MODULE)) << c.command;
     }
 }
 
@@ -147,12 +146,12 @@ TEST_F(Association, EmptyClassNameCountsAsNone)
 {
     set_default_value(".lzh", "");
     set_default_value("OtherArc.Lzh", "must survive");
-    EXPECT_EQ(0, is_associated());
-    remove_association();
+    EXPECT_EQ(0, is_associated(MODULE));
+    remove_association(MODULE);
     EXPECT_TRUE(key_exists("OtherArc.Lzh"));
     EXPECT_TRUE(key_exists(".lzh"));
 
-    install_association();
+    install_association(MODULE);
     EXPECT_EQ("lzhfile", default_value(".lzh"));
     EXPECT_EQ(QUOTED_COMMAND, default_value("lzhfile\\shell\\brisel\\command"));
     EXPECT_FALSE(key_exists("shell"));
@@ -165,7 +164,7 @@ TEST_F(Association, ClassNameStoredWithoutTerminatorIsReadWhole)
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CLASSES_ROOT, ".lzh", &key));
     RegSetValueExA(key, nullptr, 0, REG_SZ, (const BYTE *)"OtherArc.Lzh", 12);
     RegCloseKey(key);
-    install_association();
+    install_association(MODULE);
     EXPECT_EQ(QUOTED_COMMAND, default_value("OtherArc.Lzh\\shell\\brisel\\command"));
     EXPECT_FALSE(key_exists("lzhfile"));
 }
@@ -174,11 +173,10 @@ TEST_F(Association, LongestModulePathIsWrittenWholeAndRecognised)
 {
     std::string module = "C:\\" + std::string(TEXT_SIZE - 1 - 3 - 4, 'd') + ".exe";
     ASSERT_EQ(259u, module.size());
-    copy_text(settings.module_path, TEXT_SIZE, module.c_str());
-    install_association();
+    install_association(module.c_str());
     EXPECT_EQ("\"" + module + "\" \"%1\"", default_value("lzhfile\\shell\\brisel\\command"));
     EXPECT_EQ(module + ",1", default_value("lzhfile\\DefaultIcon"));
-    EXPECT_EQ(1, is_associated());
-    remove_association();
+    EXPECT_EQ(1, is_associated(module.c_str()));
+    remove_association(module.c_str());
     EXPECT_FALSE(key_exists(".lzh"));
 }

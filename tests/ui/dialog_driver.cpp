@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "remote_dialog.h"
+#include "support/remote_dialog.h"
 
 int main(int argc, char **argv)
 {

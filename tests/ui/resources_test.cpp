@@ -11,18 +11,14 @@
 #include <vector>
 
 #include "resource.h"
+#include "support/wine_path.h"
 
 namespace {
 
-// The Unix path of brisel.exe, given by the build, as Wine names it.
+// brisel.exe of the build tree, as Wine names it.
 std::string program_path()
 {
-    std::string path = "Z:" BRISEL_EXE_PATH;
-    for (char &c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
+    return wine_path(BRISEL_EXE_PATH);
 }
 
 // Reads a classic dialog template field by field.

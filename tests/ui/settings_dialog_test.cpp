@@ -9,17 +9,13 @@
 #include "registry_fixture.h"
 #include "resource.h"
 #include "scripted_user.h"
-#include "startup/settings.h"
-#include "startup/settings_store.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "ui/association.h"
 #include "ui/settings_dialog.h"
 
 namespace {
 
-const int EDITS[SETTING_COUNT] = {IDC_KISS_APP, IDC_KISS_EXT, IDC_CG_APP, IDC_CG_EXT,
-                                  IDC_MIDI_APP, IDC_MIDI_EXT, IDC_OTHER_APP};
-const char *const KEYS[SETTING_COUNT] = {"app_kiss", "ext_kiss", "app_cg", "ext_cg",
-                                         "app_midi", "ext_midi", "app_other"};
 const char *const NOTEPAD = "C:\\windows\\notepad.exe";
 
 std::string ini_value(const char *key)
@@ -87,12 +83,12 @@ TEST_F(SettingsDialog, OpensWithTheSevenTextsAndClearCheckbox)
     bool was_ticked = true;
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      for (int i = 0; i < SETTING_COUNT; ++i)
-                         shown[i] = item_text(d, EDITS[i]);
+                         shown[i] = item_text(d, SETTING_EDIT_IDS[i]);
                      was_ticked = ticked(d);
                      press(d, IDCANCEL);
                  }}});
     for (int i = 0; i < SETTING_COUNT; ++i)
-        EXPECT_EQ(setting_text(settings, i), shown[i]) << KEYS[i];
+        EXPECT_EQ(setting_text(settings, i), shown[i]) << SETTING_KEYS[i].key;
     EXPECT_FALSE(was_ticked);
 }
 
@@ -103,13 +99,13 @@ TEST_F(SettingsDialog, OkSavesAllSevenEditTextsCuttingLongOnes)
                                         "C:\\Midi\\play.exe", ".rcp.mid", "C:\\Arc\\arc.exe"};
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      for (int i = 0; i < SETTING_COUNT; ++i)
-                         SetDlgItemTextA(d, EDITS[i], typed[i]);
+                         SetDlgItemTextA(d, SETTING_EDIT_IDS[i], typed[i]);
                      press(d, IDOK);
                  }}});
     for (int i = 0; i < SETTING_COUNT; ++i) {
         std::string expected = std::string(typed[i]).substr(0, TEXT_SIZE - 1);
-        EXPECT_EQ(expected, setting_text(settings, i)) << KEYS[i];
-        EXPECT_EQ(expected, ini_value(KEYS[i])) << KEYS[i];
+        EXPECT_EQ(expected, setting_text(settings, i)) << SETTING_KEYS[i].key;
+        EXPECT_EQ(expected, ini_value(SETTING_KEYS[i].key)) << SETTING_KEYS[i].key;
     }
     EXPECT_FALSE(key_exists(".lzh"));
 }
@@ -123,12 +119,12 @@ TEST_F(SettingsDialog, CancelSavesNothingButTheTickedBoxInstalls)
                  }}});
     EXPECT_STREQ(NOTEPAD, settings.app_kiss);
     EXPECT_FALSE(ini_exists());
-    EXPECT_EQ(1, is_associated());
+    EXPECT_EQ(1, is_associated(settings.module_path));
 }
 
 TEST_F(SettingsDialog, ClearingTheBoxFoundTickedRemovesTheAssociation)
 {
-    install_association();
+    install_association(settings.module_path);
     bool was_ticked = false;
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      was_ticked = ticked(d);
@@ -143,11 +139,11 @@ TEST_F(SettingsDialog, ClearingTheBoxFoundTickedRemovesTheAssociation)
 TEST_F(SettingsDialog, BoxLeftAsFoundChangesNoRegistryEntry)
 {
     // An incomplete association of this executable: no icon value.
-    install_association();
+    install_association(settings.module_path);
     delete_tree(HKEY_CLASSES_ROOT, "lzhfile\\DefaultIcon");
     set_default_value("lzhfile\\shell", "open");
     run_dialog({{UserWindow::settings, [](HWND d) { press(d, IDOK); }}});
-    EXPECT_EQ(1, is_associated());
+    EXPECT_EQ(1, is_associated(settings.module_path));
     EXPECT_FALSE(key_exists("lzhfile\\DefaultIcon"));
     EXPECT_EQ("open", default_value("lzhfile\\shell"));
 }
@@ -198,7 +194,8 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
     // the case the file system gives, the record holds it upper-cased.
     char own_path[TEXT_SIZE];
     GetModuleFileNameA(nullptr, own_path, sizeof own_path);
-    ascii_upper_text(settings.module_path);
+    for (char &c : settings.module_path)
+        c = (char)ascii_upper((unsigned char)c);
     ASSERT_STRNE(own_path, settings.module_path);
 
     std::string message, after;

@@ -8,25 +8,15 @@
 
 #include <shellapi.h>
 
-#include <cwchar>
 #include <string>
 
 #include "registry_fixture.h"
-#include "remote_dialog.h"
 #include "resource.h"
 #include "support/lzh_builder.h"
+#include "support/remote_dialog.h"
+#include "support/wine_path.h"
 
 namespace {
-
-std::string wine_path(const char *unix_path)
-{
-    std::string path = std::string("Z:") + unix_path;
-    for (char &c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
 
 std::string current_folder()
 {
@@ -45,30 +35,6 @@ std::string wait_for_file(const std::string &path)
         Sleep(100);
     }
     return "";
-}
-
-BOOL CALLBACK match_help_editor(HWND window, LPARAM out)
-{
-    wchar_t name[32], title[256];
-    GetClassNameW(window, name, 32);
-    GetWindowTextW(window, title, 256);
-    if (lstrcmpiW(name, L"Notepad") || !wcsstr(title, L"brisel.txt"))
-        return TRUE;
-    *(HWND *)out = window;
-    return FALSE;
-}
-
-// Waits for the text editor showing the help file; nullptr if none comes.
-HWND wait_for_help_editor()
-{
-    for (int i = 0; i < 300; ++i) {
-        HWND editor = nullptr;
-        EnumWindows(match_help_editor, (LPARAM)&editor);
-        if (editor)
-            return editor;
-        Sleep(100);
-    }
-    return nullptr;
 }
 
 class SettingsRoad : public ::testing::Test {
@@ -134,7 +100,7 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
     remote_click(dialog, IDC_ASSOCIATE);
     // Help opens the help file beside the program and leaves the dialog open.
     remote_click(dialog, IDC_HELP_BUTTON);
-    HWND editor = wait_for_help_editor();
+    HWND editor = wait_for_window(0, L"Notepad", L"brisel.txt", 300);
     EXPECT_NE(nullptr, editor);
     if (editor)
         PostMessageA(editor, WM_CLOSE, 0, 0);

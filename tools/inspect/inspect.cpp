@@ -4,6 +4,8 @@
 #include "archive/lzh_reader.h"
 #include "common/text.h"
 
+#include <cstring>
+
 namespace {
 
 struct Walk {
@@ -21,50 +23,28 @@ void write_step(void *context, int result, const LzhEntry *entry, const char *na
         return;
     }
     std::fprintf(walk.out, "member\t");
-    write_escaped(walk.out, entry->method);
+    write_escaped_bytes(walk.out, entry->method, LZH_METHOD_LENGTH);
     std::fprintf(walk.out, "\t%ld\t%lu\t%ld\t", (long)entry->compressed_size,
                  (unsigned long)entry->uncompressed_size, (long)entry->data_offset);
     write_escaped(walk.out, name);
     std::fprintf(walk.out, "\n");
 }
 
-// Every header until a non-zero result; a header whose next position wraps
-// back onto itself or an earlier one ends the walk.
-void walk_all(Walk &walk, const char *path)
-{
-    LzhReader reader;
-    LzhEntry entry;
-    char name[TEXT_SIZE] = "";
-    int result = lzh_open(path, reader);
-    if (result != 0) {
-        if (result == 2)
-            lzh_close(reader);
-        write_step(&walk, result, nullptr, name);
-        return;
-    }
-    reader.entry = &entry;
-    do {
-        std::int32_t start = lzh_tell(reader);
-        result = lzh_read_header(reader, name);
-        write_step(&walk, result, &entry, name);
-        if (result == 0 && lzh_tell(reader) <= start) {
-            result = 2;
-            write_step(&walk, result, &entry, name);
-        }
-    } while (result == 0);
-    lzh_close(reader);
-}
-
 }  // namespace
 
-void write_escaped(std::FILE *out, const char *text)
+void write_escaped_bytes(std::FILE *out, const char *bytes, std::size_t length)
 {
-    for (const unsigned char *p = (const unsigned char *)text; *p; ++p) {
+    for (const unsigned char *p = (const unsigned char *)bytes; length-- > 0; ++p) {
         if (*p < 0x20 || *p == 0x7F)
             std::fprintf(out, "\\x%02X", *p);
         else
             std::fputc(*p, out);
     }
+}
+
+void write_escaped(std::FILE *out, const char *text)
+{
+    write_escaped_bytes(out, text, std::strlen(text));
 }
 
 const char *kind_name(int kind)
@@ -79,7 +59,7 @@ int inspect_archive(std::FILE *out, const InspectOptions &options, const char *p
     Walk walk = {out, 0};
     int kind;
     if (options.all) {
-        walk_all(walk, path);
+        lzh_read_all_headers(path, write_step, &walk);
         kind = classify_archive(options.ext_kiss, options.ext_cg, options.ext_midi, path);
     } else {
         kind = classify_archive_observed(options.ext_kiss, options.ext_cg, options.ext_midi, path,

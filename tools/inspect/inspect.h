@@ -2,6 +2,7 @@
 // by line, what the reader found in an archive and which kind it gives.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 struct InspectOptions {
@@ -15,7 +16,10 @@ struct InspectOptions {
 // archive cannot be opened).
 int inspect_archive(std::FILE *out, const InspectOptions &options, const char *path);
 
-// Writes text byte for byte, control bytes (0x01-0x1F, 0x7F) as \xNN.
+// Writes length bytes as they are, control bytes (0x00-0x1F, 0x7F) as \xNN.
+void write_escaped_bytes(std::FILE *out, const char *bytes, std::size_t length);
+
+// write_escaped_bytes over a zero-terminated text.
 void write_escaped(std::FILE *out, const char *text);
 
 // ORDINARY, KISS, CG or MIDI.

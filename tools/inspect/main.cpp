@@ -2,7 +2,7 @@
 // Shows how Brisel reads and classifies each archive, without launching anything.
 #include "inspect.h"
 
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +20,9 @@ int usage()
 
 int main(int argc, char **argv)
 {
+    // Fully buffered even where standard output is a device: unbuffered, a
+    // long listing would be written byte by byte.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     // The lists default to the settings' built-in ones.
     InspectOptions options = {DEFAULT_EXT_KISS, DEFAULT_EXT_CG, DEFAULT_EXT_MIDI, false};
     int first = 1;

@@ -1,6 +1,6 @@
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 void load_settings(HINSTANCE instance)
 {

@@ -1,4 +1,4 @@
-#include "startup/dispatch.h"
+#include "startup/application_for_kind.h"
 
 #include "archive/classifier.h"
 

@@ -1,12 +1,9 @@
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 #include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
-
-#include "archive/classifier.h"
-#include "startup/dispatch.h"
 
 namespace {
 
@@ -107,17 +104,6 @@ TEST(SettingsRecord, KeysAndIndexesFollowTheFieldOrder)
     }
     EXPECT_EQ(setting_text(record, -1), nullptr);
     EXPECT_EQ(setting_text(record, SETTING_COUNT), nullptr);
-}
-
-TEST(SettingsRecord, EachKindMapsToItsApplicationAndAnythingElseToOther)
-{
-    Settings record = {};
-    EXPECT_EQ(application_for_kind(record, ARCHIVE_KISS), record.app_kiss);
-    EXPECT_EQ(application_for_kind(record, ARCHIVE_CG), record.app_cg);
-    EXPECT_EQ(application_for_kind(record, ARCHIVE_MIDI), record.app_midi);
-    EXPECT_EQ(application_for_kind(record, ARCHIVE_ORDINARY), record.app_other);
-    EXPECT_EQ(application_for_kind(record, 4), record.app_other);
-    EXPECT_EQ(application_for_kind(record, -1), record.app_other);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The settings store against Wine's real profile functions. load_settings
 // takes its paths from this test program, so the INI file lies beside it.
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <cstdio>
 #include <cstring>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "startup/settings.h"
+#include "settings/settings.h"
 #include "support/files.h"
 
 namespace {

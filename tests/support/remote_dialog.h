@@ -1,0 +1,82 @@
+// Finds the windows of other programs and drives the settings dialog of
+// another process, as a user or an accessibility tool would: set texts,
+// press buttons. Edit texts of another process are read with WM_GETTEXT,
+// not GetWindowText.
+#pragma once
+
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+// The dialog's caption, as its template stores it.
+#define SETTINGS_CAPTION L"Brisel\x306E\x8A2D\x5B9A"  // "Briselの設定"
+// The class of every dialog box, message boxes included.
+#define DIALOG_CLASS L"#32770"
+
+struct WindowSearch {
+    DWORD process;              // 0: any process
+    const wchar_t *class_name;  // compared without regard to case
+    const wchar_t *title_part;  // the title holds it; "" for any title
+    HWND found;
+};
+
+inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
+{
+    WindowSearch &search = *(WindowSearch *)search_address;
+    wchar_t name[64], title[256];
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    GetClassNameW(window, name, 64);
+    GetWindowTextW(window, title, 256);
+    if ((search.process && owner != search.process) || lstrcmpiW(name, search.class_name) ||
+        !wcsstr(title, search.title_part) || !IsWindowVisible(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// Waits until a visible top-level window of that class whose title holds
+// title_part belongs to the process (any, for 0). A dialog exists, hidden,
+// while it initialises. Gives up after about tries / 10 seconds: nullptr.
+inline HWND wait_for_window(DWORD process, const wchar_t *class_name, const wchar_t *title_part,
+                            int tries = 600)
+{
+    for (int i = 0; i < tries; ++i) {
+        WindowSearch search = {process, class_name, title_part, nullptr};
+        EnumWindows(match_window, (LPARAM)&search);
+        if (search.found || i + 1 == tries)
+            return search.found;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// The settings dialog of the process (any, for 0) once it is shown.
+inline HWND wait_for_settings_dialog(DWORD process = 0, int tries = 600)
+{
+    return wait_for_window(process, DIALOG_CLASS, SETTINGS_CAPTION, tries);
+}
+
+inline std::string remote_text(HWND dialog, int id)
+{
+    char text[1024] = "";
+    SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, (LPARAM)text);
+    return text;
+}
+
+inline void remote_set_text(HWND dialog, int id, const char *text)
+{
+    SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, (LPARAM)text);
+}
+
+inline void remote_click(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+// Presses a button that ends the dialog, without waiting on the other process.
+inline void remote_press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
