@@ -12,6 +12,7 @@
 
 #include "resource.h"
 #include "support/wine_path.h"
+#include "version.h"
 
 namespace {
 
@@ -229,7 +230,15 @@ TEST_F(Resources, VersionInformationNamesTheProduct)
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(copy.data(), "\\StringFileInfo\\041104B0\\ProductName", &value, &length));
     EXPECT_STREQ("Brisel", (const char *)value);
+    // The project's version, in the text and in the numbers.
+    for (const char *name : {"FileVersion", "ProductVersion"}) {
+        std::string path = std::string("\\StringFileInfo\\041104B0\\") + name;
+        ASSERT_TRUE(VerQueryValueA(copy.data(), path.c_str(), &value, &length)) << name;
+        EXPECT_STREQ(BRISEL_VERSION, (const char *)value) << name;
+    }
     VS_FIXEDFILEINFO *fixed = nullptr;
     ASSERT_TRUE(VerQueryValueA(copy.data(), "\\", (void **)&fixed, &length));
-    EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
+    EXPECT_EQ((DWORD)MAKELONG(BRISEL_VERSION_MINOR, BRISEL_VERSION_MAJOR), fixed->dwFileVersionMS);
+    EXPECT_EQ((DWORD)MAKELONG(0, BRISEL_VERSION_PATCH), fixed->dwFileVersionLS);
+    EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
 }

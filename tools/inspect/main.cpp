@@ -1,8 +1,10 @@
 // brisel-inspect [--all] [--kiss LIST] [--cg LIST] [--midi LIST] ARCHIVE...
+// brisel-inspect --version
 // Shows how Brisel reads and classifies each archive, without launching anything.
 #include "inspect.h"
 
 #include "settings/settings.h"
+#include "version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,7 +14,8 @@ namespace {
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: brisel-inspect [--all] [--kiss LIST] [--cg LIST] [--midi LIST] ARCHIVE...\n");
+                 "usage: brisel-inspect [--all] [--kiss LIST] [--cg LIST] [--midi LIST] ARCHIVE...\n"
+                 "       brisel-inspect --version\n");
     return 2;
 }
 
@@ -35,6 +38,10 @@ int main(int argc, char **argv)
         if (std::strcmp(option, "--all") == 0) {
             options.all = true;
             continue;
+        }
+        if (std::strcmp(option, "--version") == 0) {
+            std::printf("brisel-inspect " BRISEL_VERSION "\n");
+            return std::fflush(stdout) == 0 ? 0 : 1;
         }
         if (first + 1 >= argc)
             return usage();
