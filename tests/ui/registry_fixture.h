@@ -57,3 +57,27 @@ inline void set_named_value(const std::string &path, const char *name, const std
     RegSetValueExA(key, name, 0, REG_SZ, (const BYTE *)value.c_str(), (DWORD)value.size() + 1);
     RegCloseKey(key);
 }
+
+// A key and everything below it as text, for comparing the registry before
+// and after: each key's path, then its values (name, type and data bytes),
+// then its subkeys. "" when the key does not exist.
+inline std::string key_snapshot(HKEY root, const std::string &path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "";
+    std::string text = "[" + path + "]\n";
+    char name[1024];
+    BYTE data[4096];
+    for (DWORD i = 0;; ++i) {
+        DWORD name_size = sizeof name, data_size = sizeof data, type = 0;
+        if (RegEnumValueA(key, i, name, &name_size, nullptr, &type, data, &data_size) != ERROR_SUCCESS)
+            break;
+        text += std::string(name) + " (" + std::to_string(type) + ") = " +
+                std::string((const char *)data, data_size) + "\n";
+    }
+    for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+        text += key_snapshot(root, path + "\\" + name);
+    RegCloseKey(key);
+    return text;
+}
