@@ -60,7 +60,7 @@ inline void set_named_value(const std::string &path, const char *name, const std
 
 // A key and everything below it as text, for comparing the registry before
 // and after: each key's path, then its values (name, type and data bytes),
-// then its subkeys. "" when the key does not exist.
+// then its subkeys; "@" names the default value. "" when the key does not exist.
 inline std::string key_snapshot(HKEY root, const std::string &path)
 {
     HKEY key;
@@ -73,7 +73,7 @@ inline std::string key_snapshot(HKEY root, const std::string &path)
         DWORD name_size = sizeof name, data_size = sizeof data, type = 0;
         if (RegEnumValueA(key, i, name, &name_size, nullptr, &type, data, &data_size) != ERROR_SUCCESS)
             break;
-        text += std::string(name) + " (" + std::to_string(type) + ") = " +
+        text += std::string(name[0] ? name : "@") + " (" + std::to_string(type) + ") = " +
                 std::string((const char *)data, data_size) + "\n";
     }
     for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i)

@@ -242,8 +242,8 @@ protected:
     static std::string association_snapshot()
     {
         std::string text;
-        for (const std::string &name : {std::string(".lzh"), default_value(".lzh"),
-                                        std::string("lzhfile"), std::string("Brisel.Archive")}) {
+        for (const std::string &name :
+             std::set<std::string>{".lzh", default_value(".lzh"), "lzhfile", "Brisel.Archive"}) {
             text += key_snapshot(HKEY_CLASSES_ROOT, name);
             text += key_snapshot(HKEY_CURRENT_USER, "Software\\Classes\\" + name);
         }
