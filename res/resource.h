@@ -24,6 +24,15 @@
 #define IDC_OTHER_BROWSE 114
 #define IDC_ASSOCIATE 115
 
+// Texts of the string table, in both languages.
+#define IDS_MESSAGE_CAPTION 1000
+#define IDS_SELF_CHOSEN 1001
+#define IDS_FILTER_PROGRAMS 1002
+#define IDS_FILTER_ALL 1003
+// Every string id lies in [IDS_FIRST, IDS_LAST].
+#define IDS_FIRST IDS_MESSAGE_CAPTION
+#define IDS_LAST IDS_FILTER_ALL
+
 // Icon groups: 200 + k holds icon image k + 1. The shell takes the lowest
 // group as the program's icon and ",1" as the second: the .lzh document.
 #define IDI_PROGRAM 200

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "ui/association.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -95,28 +96,44 @@ void show_application(HWND dialog, int edit_id, int icon_id, const char *applica
 
 int browse_application(HWND dialog, char *application)
 {
-    static const char filter[] =
-        "アプリケーション (*.exe)\0*.exe\0すべてのファイル (*.*)\0*.*\0";
-    copy_text(application, TEXT_SIZE, "*.exe");
+    // Two pairs of name and pattern, each text ending in a zero, and one more zero.
+    wchar_t filter[2 * 64 + 16];
+    wchar_t *end = filter;
+    const struct {
+        UINT name_id;
+        const wchar_t *pattern;
+    } filters[] = {{IDS_FILTER_PROGRAMS, L"*.exe"}, {IDS_FILTER_ALL, L"*.*"}};
+    for (const auto &f : filters) {
+        load_message(f.name_id, end, 64);
+        end += lstrlenW(end) + 1;
+        lstrcpyW(end, f.pattern);
+        end += lstrlenW(end) + 1;
+    }
+    *end = L'\0';
 
-    OPENFILENAMEA request = {};
+    wchar_t file[TEXT_SIZE] = L"*.exe";
+    OPENFILENAMEW request = {};
     request.lStructSize = OPEN_FILE_REQUEST_SIZE;
     request.hwndOwner = dialog;
     request.lpstrFilter = filter;
     request.nFilterIndex = 1;
-    request.lpstrFile = application;
+    request.lpstrFile = file;
     request.nMaxFile = TEXT_SIZE;
     request.nMaxFileTitle = TEXT_SIZE;
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     // Without a period: the platform appends it and at most three letters.
-    request.lpstrDefExt = "exe";
-    if (!GetOpenFileNameA(&request))
+    request.lpstrDefExt = L"exe";
+    if (!GetOpenFileNameW(&request))
+        return 0;
+    char chosen[TEXT_SIZE];
+    if (!WideCharToMultiByte(CP_ACP, 0, file, -1, chosen, TEXT_SIZE, nullptr, nullptr))
         return 0;
     // Started on its own archives Brisel would only start itself again.
-    if (ascii_equal_nocase(application, settings.module_path)) {
-        MessageBoxA(dialog, "自分自身は指定できません", nullptr, MB_ICONERROR);
+    if (ascii_equal_nocase(chosen, settings.module_path)) {
+        show_message(dialog, IDS_SELF_CHOSEN, 0, MB_ICONERROR);
         return 0;
     }
+    copy_text(application, TEXT_SIZE, chosen);
     return 1;
 }
 
@@ -149,7 +166,9 @@ INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, 
 
 void run_settings_dialog(HINSTANCE instance)
 {
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS), GetDesktopWindow(),
+    // The UTF-16 call: the captions of the template reach the controls as
+    // they are, whatever the ANSI code page.
+    INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), GetDesktopWindow(),
                                      settings_dialog_proc, 0);
     if (result == IDOK)
         save_settings();

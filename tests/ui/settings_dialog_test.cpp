@@ -77,16 +77,19 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsDialog, OpensWithTheSevenTextsAndClearCheckbox)
+TEST_F(SettingsDialog, OpensInTheDisplayLanguageWithTheSevenTextsAndClearCheckbox)
 {
     std::string shown[SETTING_COUNT];
+    std::wstring caption;
     bool was_ticked = true;
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      for (int i = 0; i < SETTING_COUNT; ++i)
                          shown[i] = item_text(d, SETTING_EDIT_IDS[i]);
                      was_ticked = ticked(d);
+                     caption = window_title(d);
                      press(d, IDCANCEL);
                  }}});
+    EXPECT_EQ(expected_settings_caption(), caption);
     for (int i = 0; i < SETTING_COUNT; ++i)
         EXPECT_EQ(setting_text(settings, i), shown[i]) << SETTING_KEYS[i].key;
     EXPECT_FALSE(was_ticked);
@@ -198,7 +201,8 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
         c = (char)ascii_upper((unsigned char)c);
     ASSERT_STRNE(own_path, settings.module_path);
 
-    std::string message, after;
+    std::wstring message;
+    std::string after;
     HICON icon_before = nullptr, icon_after = nullptr;
     run_dialog({
         {UserWindow::settings, [&](HWND d) {
@@ -219,7 +223,9 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
              press(d, IDOK);
          }},
     });
-    EXPECT_EQ("自分自身は指定できません", message);
+    EXPECT_EQ(english_expected() ? L"Brisel itself cannot be chosen as an application."
+                                 : L"自分自身は指定できません",
+              message);
     EXPECT_STREQ(NOTEPAD, after.c_str());
     EXPECT_NE(nullptr, icon_before);
     EXPECT_EQ(icon_before, icon_after);

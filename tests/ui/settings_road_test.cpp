@@ -92,6 +92,7 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
 {
     HWND dialog = start_settings_mode();
     ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(expected_settings_caption(), window_title(dialog));
     EXPECT_EQ(".CNF.CEL.KCF.KDC", remote_text(dialog, IDC_KISS_EXT));  // the defaults are shown
     EXPECT_EQ(0, SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0));
     remote_set_text(dialog, IDC_KISS_APP, (folder + "\\kiss.exe").c_str());
