@@ -24,12 +24,13 @@
 #define IDC_OTHER_BROWSE 114
 #define IDC_ASSOCIATE 115
 
-// Texts of the string table, in both languages.
+// Texts of the string table, in both languages: 1000-1039 the dialog and the
+// settings, 1040-1079 launch mode.
 #define IDS_MESSAGE_CAPTION 1000
 #define IDS_SELF_CHOSEN 1001
 #define IDS_FILTER_PROGRAMS 1002
 #define IDS_FILTER_ALL 1003
-// Every string id lies in [IDS_FIRST, IDS_LAST].
+// Every string id lies in [IDS_FIRST, IDS_LAST]; ids may leave gaps.
 #define IDS_FIRST IDS_MESSAGE_CAPTION
 #define IDS_LAST IDS_FILTER_ALL
 
