@@ -5,8 +5,9 @@
 
 #include "resource.h"
 #include "settings/settings.h"
-#include "settings/settings_store.h"
+#include "common/system_ansi.h"
 #include "ui/association.h"
+#include "ui/dialog_actions.h"
 #include "ui/messages.h"
 
 namespace {
@@ -59,21 +60,28 @@ void init_dialog(HWND dialog)
         SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_SETCHECK, BST_CHECKED, 0);
 }
 
-void accept_dialog(HWND dialog)
-{
-    for (int i = 0; i < SETTING_COUNT; ++i)
-        GetWindowTextA(GetDlgItem(dialog, SETTING_EDIT_IDS[i]), setting_text(settings, i), TEXT_SIZE);
-    EndDialog(dialog, IDOK);
-}
-
-// The checkbox acts when the window goes, so that Cancel does not undo it.
+// The checkbox takes effect however the dialog ends, so that Cancel does not
+// undo it; only a box changed since the dialog opened touches the registry.
 void apply_association(HWND dialog)
 {
     int ticked = SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0) != 0;
-    if (!was_associated && ticked)
-        install_association(settings.module_path);
-    else if (was_associated && !ticked)
-        remove_association(settings.module_path);
+    if (ticked != (was_associated != 0))
+        change_association(dialog, ticked);
+    was_associated = ticked;
+}
+
+// OK: every text must be one the settings can hold; then the association,
+// the texts into the record, and the INI file.
+void accept_dialog(HWND dialog)
+{
+    static char typed[SETTING_COUNT][TEXT_SIZE];
+    if (!read_typed_texts(dialog, SETTING_EDIT_IDS, typed))
+        return;
+    apply_association(dialog);
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        copy_text(setting_text(settings, i), TEXT_SIZE, typed[i]);
+    save_settings_or_ask(dialog);
+    EndDialog(dialog, IDOK);
 }
 
 }  // namespace
@@ -111,14 +119,15 @@ int browse_application(HWND dialog, char *application)
     }
     *end = L'\0';
 
-    wchar_t file[TEXT_SIZE] = L"*.exe";
+    // Room for any path: one the settings cannot hold is refused below, by name.
+    wchar_t file[MAX_PATH * 4] = L"*.exe";
     OPENFILENAMEW request = {};
     request.lStructSize = OPEN_FILE_REQUEST_SIZE;
     request.hwndOwner = dialog;
     request.lpstrFilter = filter;
     request.nFilterIndex = 1;
     request.lpstrFile = file;
-    request.nMaxFile = TEXT_SIZE;
+    request.nMaxFile = sizeof file / sizeof file[0];
     request.nMaxFileTitle = TEXT_SIZE;
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     // Without a period: the platform appends it and at most three letters.
@@ -126,8 +135,10 @@ int browse_application(HWND dialog, char *application)
     if (!GetOpenFileNameW(&request))
         return 0;
     char chosen[TEXT_SIZE];
-    if (!WideCharToMultiByte(CP_ACP, 0, file, -1, chosen, TEXT_SIZE, nullptr, nullptr))
+    if (!ansi_exactly(file, chosen, sizeof chosen)) {
+        show_message(dialog, IDS_BROWSED_NOT_NAMEABLE, IDS_MESSAGE_CAPTION, MB_ICONWARNING, file);
         return 0;
+    }
     // Started on its own archives Brisel would only start itself again.
     if (ascii_equal_nocase(chosen, settings.module_path)) {
         show_message(dialog, IDS_SELF_CHOSEN, 0, MB_ICONERROR);
@@ -148,18 +159,16 @@ INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, 
         if (id == IDOK) {
             accept_dialog(dialog);
         } else if (id == IDCANCEL) {
+            apply_association(dialog);
             EndDialog(dialog, IDCANCEL);
         } else if (id == IDC_HELP_BUTTON) {
-            WinExec("notepad brisel.txt", SW_SHOW);
+            open_help(dialog);
         } else if (const KindControls *kind = kind_of_browse_button(id)) {
             if (browse_application(dialog, setting_text(settings, kind->setting_index)))
                 show_kind(dialog, *kind);
         }
         return 0;
     }
-    case WM_DESTROY:
-        apply_association(dialog);
-        return 0;
     }
     return 0;
 }
@@ -168,8 +177,6 @@ void run_settings_dialog(HINSTANCE instance)
 {
     // The UTF-16 call: the captions of the template reach the controls as
     // they are, whatever the ANSI code page.
-    INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), GetDesktopWindow(),
-                                     settings_dialog_proc, 0);
-    if (result == IDOK)
-        save_settings();
+    // OK has saved the settings by the time the dialog ends.
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), GetDesktopWindow(), settings_dialog_proc, 0);
 }

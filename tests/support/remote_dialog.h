@@ -84,6 +84,16 @@ inline const wchar_t *expected_settings_caption()
     return english_expected() ? L"Brisel Settings" : L"Brisel\x306E\x8A2D\x5B9A";  // "Briselの設定"
 }
 
+// Waits for Notepad showing the help file brisel.txt and closes it. Returns
+// whether it came.
+inline bool close_help_editor()
+{
+    HWND editor = wait_for_window(0, L"Notepad", L"brisel.txt", 300);
+    if (editor)
+        PostMessageA(editor, WM_CLOSE, 0, 0);
+    return editor != nullptr;
+}
+
 inline std::string remote_text(HWND dialog, int id)
 {
     char text[1024] = "";

@@ -67,36 +67,35 @@ struct Control {
     short x, y, cx, cy;
     const wchar_t *japanese;
     const wchar_t *english;
-    short english_cx;  // wider where the English caption needs it; 0: the same
 };
 
 const Control CONTROLS[] = {
-    {0xFFFF, L"#130", 0x50020000, 7, 16, 119, 8, L"KISS書庫を開くアプリケーション(&K):", L"Application for &KISS archives:", 0},
-    {100, L"#130", 0x50000003, 130, 3, 16, 21, L"", L"", 0},
-    {101, L"#129", 0x50810080, 7, 27, 127, 12, L"", L"", 0},
-    {102, L"#128", 0x50010000, 136, 26, 50, 14, L"参照(&B)...", L"&Browse...", 0},
-    {0xFFFF, L"#130", 0x5002000C, 6, 43, 34, 13, L"拡張子(&E):", L"&Types:", 0},
-    {103, L"#129", 0x50810080, 40, 41, 94, 12, L"", L"", 0},
-    {0xFFFF, L"#130", 0x50020000, 7, 68, 119, 8, L"CG入り書庫を開くアプリケーション(&C):", L"Application for &CG archives:", 0},
-    {104, L"#130", 0x50000003, 130, 55, 16, 21, L"", L"", 0},
-    {105, L"#129", 0x50810080, 7, 79, 127, 12, L"", L"", 0},
-    {106, L"#128", 0x50010000, 136, 78, 50, 14, L"参照(&R)...", L"B&rowse...", 0},
-    {0xFFFF, L"#130", 0x5002000C, 6, 98, 34, 13, L"拡張子(&X):", L"T&ypes:", 0},
-    {107, L"#129", 0x50810080, 40, 93, 94, 12, L"", L"", 0},
-    {0xFFFF, L"#130", 0x50020000, 7, 120, 119, 8, L"MIDI入り書庫を開くアプリケーション(&C):", L"Application for &MIDI archives:", 0},
-    {108, L"#130", 0x50000003, 130, 107, 16, 21, L"", L"", 0},
-    {109, L"#129", 0x50810080, 7, 131, 127, 12, L"", L"", 0},
-    {110, L"#128", 0x50010000, 136, 130, 50, 14, L"参照(&O)...", L"Bro&wse...", 0},
-    {0xFFFF, L"#130", 0x5002000C, 6, 150, 34, 13, L"拡張子(&T):", L"Ty&pes:", 0},
-    {111, L"#129", 0x50810080, 40, 145, 94, 12, L"", L"", 0},
-    {0xFFFF, L"#130", 0x50020000, 7, 172, 119, 8, L"普通の書庫を開くアプリケーション(&N):", L"Application for &ordinary archives:", 0},
-    {112, L"#130", 0x50000003, 130, 159, 16, 21, L"", L"", 0},
-    {113, L"#129", 0x50810080, 7, 183, 127, 12, L"", L"", 0},
-    {114, L"#128", 0x50010000, 136, 182, 50, 14, L"参照(&O)...", L"Brow&se...", 0},
-    {115, L"#128", 0x50010003, 6, 201, 60, 12, L".lzhの関連付け(&A)", L"&Associate .lzh files", 80},
-    {1, L"#128", 0x50010001, 12, 216, 50, 14, L"OK", L"OK", 0},
-    {2, L"#128", 0x50010000, 72, 216, 50, 14, L"キャンセル", L"Cancel", 0},
-    {9, L"#128", 0x50010000, 132, 216, 50, 14, L"ヘルプ(&H)", L"&Help", 0},
+    {0xFFFF, L"#130", 0x50020000, 7, 16, 119, 8, L"KISS書庫を開くアプリケーション(&K):", L"Application for &KISS archives:"},
+    {100, L"#130", 0x50000003, 130, 3, 16, 21, L"", L""},
+    {101, L"#129", 0x50810080, 7, 27, 127, 12, L"", L""},
+    {102, L"#128", 0x50010000, 136, 26, 50, 14, L"参照(&B)...", L"&Browse..."},
+    {0xFFFF, L"#130", 0x5002000C, 6, 43, 34, 13, L"拡張子(&E):", L"&Types:"},
+    {103, L"#129", 0x50810080, 40, 41, 94, 12, L"", L""},
+    {0xFFFF, L"#130", 0x50020000, 7, 68, 119, 8, L"CG入り書庫を開くアプリケーション(&C):", L"Application for &CG archives:"},
+    {104, L"#130", 0x50000003, 130, 55, 16, 21, L"", L""},
+    {105, L"#129", 0x50810080, 7, 79, 127, 12, L"", L""},
+    {106, L"#128", 0x50010000, 136, 78, 50, 14, L"参照(&R)...", L"B&rowse..."},
+    {0xFFFF, L"#130", 0x5002000C, 6, 98, 34, 13, L"拡張子(&X):", L"T&ypes:"},
+    {107, L"#129", 0x50810080, 40, 93, 94, 12, L"", L""},
+    {0xFFFF, L"#130", 0x50020000, 7, 120, 119, 8, L"MIDI入り書庫を開くアプリケーション(&C):", L"Application for &MIDI archives:"},
+    {108, L"#130", 0x50000003, 130, 107, 16, 21, L"", L""},
+    {109, L"#129", 0x50810080, 7, 131, 127, 12, L"", L""},
+    {110, L"#128", 0x50010000, 136, 130, 50, 14, L"参照(&O)...", L"Bro&wse..."},
+    {0xFFFF, L"#130", 0x5002000C, 6, 150, 34, 13, L"拡張子(&T):", L"Ty&pes:"},
+    {111, L"#129", 0x50810080, 40, 145, 94, 12, L"", L""},
+    {0xFFFF, L"#130", 0x50020000, 7, 172, 119, 8, L"普通の書庫を開くアプリケーション(&N):", L"Application for &ordinary archives:"},
+    {112, L"#130", 0x50000003, 130, 159, 16, 21, L"", L""},
+    {113, L"#129", 0x50810080, 7, 183, 127, 12, L"", L""},
+    {114, L"#128", 0x50010000, 136, 182, 50, 14, L"参照(&O)...", L"Brow&se..."},
+    {115, L"#128", 0x50010003, 6, 201, 90, 12, L".lzhの関連付け(&A)", L"&Associate .lzh files"},
+    {1, L"#128", 0x50010001, 12, 216, 50, 14, L"OK", L"OK"},
+    {2, L"#128", 0x50010000, 72, 216, 50, 14, L"キャンセル", L"Cancel"},
+    {9, L"#128", 0x50010000, 132, 216, 50, 14, L"ヘルプ(&H)", L"&Help"},
 };
 
 // What differs between the two templates besides the control captions.
@@ -183,7 +182,7 @@ TEST_F(Resources, DialogTemplatesInJapaneseAndEnglishHoldTheSameControls)
             EXPECT_EQ(0u, t.dword());
             EXPECT_EQ(c.x, t.coordinate());
             EXPECT_EQ(c.y, t.coordinate());
-            EXPECT_EQ(language.english && c.english_cx ? c.english_cx : c.cx, t.coordinate());
+            EXPECT_EQ(c.cx, t.coordinate());
             EXPECT_EQ(c.cy, t.coordinate());
             EXPECT_EQ(c.id, t.word());
             EXPECT_EQ(std::wstring(c.class_name), t.name_or_atom());
@@ -286,4 +285,24 @@ TEST_F(Resources, VersionInformationNamesTheProduct)
     VS_FIXEDFILEINFO *fixed = nullptr;
     ASSERT_TRUE(VerQueryValueA(copy.data(), "\\", (void **)&fixed, &length));
     EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
+}
+
+TEST_F(Resources, ManifestAsksForTodaysWindowsWithoutElevation)
+{
+    ASSERT_NE(nullptr, program) << program_path();
+    DWORD size = 0;
+    const BYTE *data = resource((const char *)RT_MANIFEST, 1, &size);
+    ASSERT_NE(nullptr, data);
+    const std::string manifest((const char *)data, size);
+    for (const char *part : {
+             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+             "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>",
+             ">PerMonitorV2, System</dpiAwareness>",
+             "<requestedExecutionLevel level=\"asInvoker\"",
+             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",  // Windows 7
+             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // Windows 8
+             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // Windows 8.1
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
+         })
+        EXPECT_NE(std::string::npos, manifest.find(part)) << part;
 }

@@ -101,10 +101,7 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
     remote_click(dialog, IDC_ASSOCIATE);
     // Help opens the help file beside the program and leaves the dialog open.
     remote_click(dialog, IDC_HELP_BUTTON);
-    HWND editor = wait_for_window(0, L"Notepad", L"brisel.txt", 300);
-    EXPECT_NE(nullptr, editor);
-    if (editor)
-        PostMessageA(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(close_help_editor());
     EXPECT_TRUE(IsWindow(dialog));
     remote_press(dialog, IDOK);
     ASSERT_TRUE(ended());
