@@ -83,7 +83,7 @@ struct Change {
 };
 
 struct Journal {
-    Change changes[32];
+    Change changes[64];  // a whole install takes about 30
     int count;
     int failed;
 };
