@@ -5,6 +5,10 @@
 #   Windows build: the program runs under Wine (one CTest test per program).
 # brisel_wine_test(NAME COMMAND cmd... [RESOURCE_LOCK lock...])
 #   Any command that needs the booted Wine prefix of this build tree.
+# brisel_wine_rerun(NAME PROGRAM LOCALE locale [ARGS arg...] [ENVIRONMENT var=value...]
+#                   [RESOURCE_LOCK lock...])
+#   Runs a test program of brisel_unit_test again under Wine with another
+#   Linux locale (C.UTF-8: code page 1252, English display language).
 #
 # Under Wine every test needs the fixture "wine": the prefix is booted once
 # before the first such test and its wineserver stopped after the last.
@@ -20,6 +24,16 @@ if(BRISEL_WINDOWS)
   set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 endif()
 
+# The properties every test under Wine shares: the booted prefix, the test
+# folder, its environment and its locks.
+function(_brisel_wine_properties name environment locks)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} ENVIRONMENT "${environment}")
+  if(locks)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")
+  endif()
+endfunction()
+
 function(brisel_unit_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;RESOURCE_LOCK" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -28,11 +42,7 @@ function(brisel_unit_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(BRISEL_WINDOWS)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
-      WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    if(ARG_RESOURCE_LOCK)
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_RESOURCE_LOCK}")
-    endif()
+    _brisel_wine_properties(${name} "" "${ARG_RESOURCE_LOCK}")
   else()
     gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
       PROPERTIES ENVIRONMENT "BRISEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
@@ -42,10 +52,14 @@ endfunction()
 function(brisel_wine_test name)
   cmake_parse_arguments(ARG "" "" "COMMAND;RESOURCE_LOCK" ${ARGN})
   add_test(NAME ${name} COMMAND ${ARG_COMMAND})
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    ENVIRONMENT "WINE_RUN=${BRISEL_WINE_RUN};WINEPREFIX_DIR=${BRISEL_WINEPREFIX};BRISEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};BRISEL_BUILD_DIR=${CMAKE_BINARY_DIR}")
-  if(ARG_RESOURCE_LOCK)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_RESOURCE_LOCK}")
-  endif()
+  _brisel_wine_properties(${name}
+    "WINE_RUN=${BRISEL_WINE_RUN};WINEPREFIX_DIR=${BRISEL_WINEPREFIX};BRISEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};BRISEL_BUILD_DIR=${CMAKE_BINARY_DIR}"
+    "${ARG_RESOURCE_LOCK}")
+endfunction()
+
+function(brisel_wine_rerun name program)
+  cmake_parse_arguments(ARG "" "LOCALE" "ARGS;ENVIRONMENT;RESOURCE_LOCK" ${ARGN})
+  add_test(NAME ${name} COMMAND ${program} ${ARG_ARGS})
+  _brisel_wine_properties(${name} "BRISEL_WINE_LOCALE=${ARG_LOCALE};${ARG_ENVIRONMENT}"
+    "${ARG_RESOURCE_LOCK}")
 endfunction()

@@ -24,6 +24,26 @@
 #define IDC_OTHER_BROWSE 114
 #define IDC_ASSOCIATE 115
 
+// Texts of the string table, in both languages: 1000-1039 the dialog and the
+// settings, 1040-1079 launch mode.
+#define IDS_MESSAGE_CAPTION 1000
+#define IDS_SELF_CHOSEN 1001
+#define IDS_FILTER_PROGRAMS 1002
+#define IDS_FILTER_ALL 1003
+#define IDS_APPLICATION_DESCRIPTION 1004
+#define IDS_INSTALL_REFUSED 1005
+#define IDS_INSTALL_TEMPORARY 1006
+#define IDS_REMOVE_REFUSED 1007
+#define IDS_OTHER_CHOICE 1008
+#define IDS_SAVE_FAILED 1009
+#define IDS_TEXT_NOT_STORABLE 1010
+#define IDS_BROWSED_NOT_NAMEABLE 1011
+// The names of the seven fields, in the order of the settings record.
+#define IDS_FIELD_FIRST 1012
+// Every string id lies in [IDS_FIRST, IDS_LAST]; ids may leave gaps.
+#define IDS_FIRST IDS_MESSAGE_CAPTION
+#define IDS_LAST (IDS_FIELD_FIRST + 6)
+
 // Icon groups: 200 + k holds icon image k + 1. The shell takes the lowest
 // group as the program's icon and ",1" as the second: the .lzh document.
 #define IDI_PROGRAM 200

@@ -25,6 +25,18 @@ int copy_text(char *dest, std::size_t capacity, const char *source)
     return kept == length;
 }
 
+int join_texts(char *dest, std::size_t capacity, std::initializer_list<const char *> pieces)
+{
+    std::size_t used = 0;
+    dest[0] = '\0';
+    for (const char *piece : pieces) {
+        if (!copy_text(dest + used, capacity - used, piece))
+            return 0;
+        used += std::strlen(piece);
+    }
+    return 1;
+}
+
 const char *find_last(const char *text, char c)
 {
     return std::strrchr(text, c);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 
 // The platform's path length: 259 bytes of text and the terminator.
 enum { TEXT_SIZE = 260 };
@@ -27,6 +28,10 @@ int ascii_prefix_nocase(const char *text, const char *prefix);
 // Copies at most capacity - 1 bytes of source and always terminates dest
 // (capacity must be at least 1). Returns 1 when the whole text fitted.
 int copy_text(char *dest, std::size_t capacity, const char *source);
+
+// Copies the pieces one after the other into dest, bounded like copy_text.
+// Returns 1 when all of them fitted.
+int join_texts(char *dest, std::size_t capacity, std::initializer_list<const char *> pieces);
 
 // Returns the last occurrence of c in text, or nullptr.
 const char *find_last(const char *text, char c);

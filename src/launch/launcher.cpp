@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "common/text.h"
+#include "common/trace.h"
 #include "launch/launch_rules.h"
 
 static_assert(sizeof(STARTUPINFOA) == 68, "the 32-bit start-up record");
@@ -45,10 +46,10 @@ static int start_program(const char *application, const char *archive)
 
 int launch_application(const char *application, const char *archive)
 {
-    std::printf("%s:%s:%s:\n", application, archive, trace_dot_text(application));
+    trace({application, ":", archive, ":", trace_dot_text(application), ":\n"});
     int program = names_program(application);
     if (program)
-        std::printf("not ShellExecuted.\n");
+        trace({"not ShellExecuted.\n"});
     // Leading back to this program would start it again on the same archive, without end.
     char module_path[TEXT_SIZE] = "";
     GetModuleFileNameA(NULL, module_path, TEXT_SIZE);

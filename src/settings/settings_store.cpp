@@ -21,12 +21,14 @@ void load_settings(HINSTANCE instance)
     }
 }
 
-void save_settings()
+int save_settings()
 {
     // An empty INI path would make the profile functions use WIN.INI.
     if (settings.ini_path[0] == '\0')
-        return;
+        return 0;
+    int saved = 1;
     for (int i = 0; i < SETTING_COUNT; ++i)
-        WritePrivateProfileStringA(SETTINGS_SECTION, SETTING_KEYS[i].key, setting_text(settings, i),
-                                   settings.ini_path);
+        saved &= WritePrivateProfileStringA(SETTINGS_SECTION, SETTING_KEYS[i].key,
+                                            setting_text(settings, i), settings.ini_path) != 0;
+    return saved;
 }

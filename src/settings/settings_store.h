@@ -8,5 +8,7 @@
 void load_settings(HINSTANCE instance);
 
 // Writes the seven texts to section "Settings" of the INI file; every key,
-// also one equal to its default. Writes nothing when no INI path could be derived.
-void save_settings();
+// also one equal to its default, whatever the earlier writes gave. Returns 1
+// when every write took; 0 when one failed (a folder the user cannot write,
+// the INI file made a folder) or no INI path could be derived.
+int save_settings();

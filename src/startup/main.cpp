@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "archive/classifier.h"
+#include "common/trace.h"
 #include "launch/launcher.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -29,8 +30,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     int argc = 1 + split_command_line(GetCommandLineA(), lead_byte, arguments, sizeof arguments);
 
     load_settings(instance);
-    std::printf("%s\n%s\n%s\n%s\n%s\n", settings.app_kiss, settings.ext_kiss, settings.app_cg,
-                settings.ext_cg, settings.app_other);
+    trace({settings.app_kiss, "\n", settings.ext_kiss, "\n", settings.app_cg, "\n", settings.ext_cg, "\n",
+           settings.app_other, "\n"});
 
     if (argc == 1) {
         std::fflush(stdout);

@@ -5,8 +5,10 @@
 
 #include "resource.h"
 #include "settings/settings.h"
-#include "settings/settings_store.h"
+#include "common/system_ansi.h"
 #include "ui/association.h"
+#include "ui/dialog_actions.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -58,21 +60,28 @@ void init_dialog(HWND dialog)
         SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_SETCHECK, BST_CHECKED, 0);
 }
 
-void accept_dialog(HWND dialog)
-{
-    for (int i = 0; i < SETTING_COUNT; ++i)
-        GetWindowTextA(GetDlgItem(dialog, SETTING_EDIT_IDS[i]), setting_text(settings, i), TEXT_SIZE);
-    EndDialog(dialog, IDOK);
-}
-
-// The checkbox acts when the window goes, so that Cancel does not undo it.
+// The checkbox takes effect however the dialog ends, so that Cancel does not
+// undo it; only a box changed since the dialog opened touches the registry.
 void apply_association(HWND dialog)
 {
     int ticked = SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0) != 0;
-    if (!was_associated && ticked)
-        install_association(settings.module_path);
-    else if (was_associated && !ticked)
-        remove_association(settings.module_path);
+    if (ticked != (was_associated != 0))
+        change_association(dialog, ticked);
+    was_associated = ticked;
+}
+
+// OK: every text must be one the settings can hold; then the association,
+// the texts into the record, and the INI file.
+void accept_dialog(HWND dialog)
+{
+    static char typed[SETTING_COUNT][TEXT_SIZE];
+    if (!read_typed_texts(dialog, SETTING_EDIT_IDS, typed))
+        return;
+    apply_association(dialog);
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        copy_text(setting_text(settings, i), TEXT_SIZE, typed[i]);
+    save_settings_or_ask(dialog);
+    EndDialog(dialog, IDOK);
 }
 
 }  // namespace
@@ -95,28 +104,47 @@ void show_application(HWND dialog, int edit_id, int icon_id, const char *applica
 
 int browse_application(HWND dialog, char *application)
 {
-    static const char filter[] =
-        "アプリケーション (*.exe)\0*.exe\0すべてのファイル (*.*)\0*.*\0";
-    copy_text(application, TEXT_SIZE, "*.exe");
+    // Two pairs of name and pattern, each text ending in a zero, and one more zero.
+    wchar_t filter[2 * 64 + 16];
+    wchar_t *end = filter;
+    const struct {
+        UINT name_id;
+        const wchar_t *pattern;
+    } filters[] = {{IDS_FILTER_PROGRAMS, L"*.exe"}, {IDS_FILTER_ALL, L"*.*"}};
+    for (const auto &f : filters) {
+        load_message(f.name_id, end, 64);
+        end += lstrlenW(end) + 1;
+        lstrcpyW(end, f.pattern);
+        end += lstrlenW(end) + 1;
+    }
+    *end = L'\0';
 
-    OPENFILENAMEA request = {};
+    // Room for any path: one the settings cannot hold is refused below, by name.
+    wchar_t file[MAX_PATH * 4] = L"*.exe";
+    OPENFILENAMEW request = {};
     request.lStructSize = OPEN_FILE_REQUEST_SIZE;
     request.hwndOwner = dialog;
     request.lpstrFilter = filter;
     request.nFilterIndex = 1;
-    request.lpstrFile = application;
-    request.nMaxFile = TEXT_SIZE;
+    request.lpstrFile = file;
+    request.nMaxFile = sizeof file / sizeof file[0];
     request.nMaxFileTitle = TEXT_SIZE;
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     // Without a period: the platform appends it and at most three letters.
-    request.lpstrDefExt = "exe";
-    if (!GetOpenFileNameA(&request))
+    request.lpstrDefExt = L"exe";
+    if (!GetOpenFileNameW(&request))
         return 0;
-    // Started on its own archives Brisel would only start itself again.
-    if (ascii_equal_nocase(application, settings.module_path)) {
-        MessageBoxA(dialog, "自分自身は指定できません", nullptr, MB_ICONERROR);
+    char chosen[TEXT_SIZE];
+    if (!ansi_exactly(file, chosen, sizeof chosen)) {
+        show_message(dialog, IDS_BROWSED_NOT_NAMEABLE, IDS_MESSAGE_CAPTION, MB_ICONWARNING, file);
         return 0;
     }
+    // Started on its own archives Brisel would only start itself again.
+    if (ascii_equal_nocase(chosen, settings.module_path)) {
+        show_message(dialog, IDS_SELF_CHOSEN, 0, MB_ICONERROR);
+        return 0;
+    }
+    copy_text(application, TEXT_SIZE, chosen);
     return 1;
 }
 
@@ -131,26 +159,24 @@ INT_PTR CALLBACK settings_dialog_proc(HWND dialog, UINT message, WPARAM wparam, 
         if (id == IDOK) {
             accept_dialog(dialog);
         } else if (id == IDCANCEL) {
+            apply_association(dialog);
             EndDialog(dialog, IDCANCEL);
         } else if (id == IDC_HELP_BUTTON) {
-            WinExec("notepad brisel.txt", SW_SHOW);
+            open_help(dialog);
         } else if (const KindControls *kind = kind_of_browse_button(id)) {
             if (browse_application(dialog, setting_text(settings, kind->setting_index)))
                 show_kind(dialog, *kind);
         }
         return 0;
     }
-    case WM_DESTROY:
-        apply_association(dialog);
-        return 0;
     }
     return 0;
 }
 
 void run_settings_dialog(HINSTANCE instance)
 {
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS), GetDesktopWindow(),
-                                     settings_dialog_proc, 0);
-    if (result == IDOK)
-        save_settings();
+    // The UTF-16 call: the captions of the template reach the controls as
+    // they are, whatever the ANSI code page.
+    // OK has saved the settings by the time the dialog ends.
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SETTINGS), GetDesktopWindow(), settings_dialog_proc, 0);
 }

@@ -38,3 +38,14 @@ TEST(CopyText, CutsAtCapacityAndAlwaysTerminates)
     EXPECT_TRUE(copy_text(buffer, 1, ""));
     EXPECT_STREQ("", buffer);
 }
+
+TEST(CopyText, JoinedPiecesAreBoundedLikeOneCopy)
+{
+    char buffer[8];
+    EXPECT_TRUE(join_texts(buffer, sizeof buffer, {"abc", "", "defg"}));
+    EXPECT_STREQ("abcdefg", buffer);
+    EXPECT_FALSE(join_texts(buffer, sizeof buffer, {"abcd", "efgh"}));
+    EXPECT_STREQ("abcdefg", buffer);
+    EXPECT_FALSE(join_texts(buffer, 4, {"abcd", "x"}));
+    EXPECT_STREQ("abc", buffer);
+}

@@ -9,15 +9,17 @@
 #include <cwchar>
 #include <string>
 
-// The dialog's caption, as its template stores it.
-#define SETTINGS_CAPTION L"Brisel\x306E\x8A2D\x5B9A"  // "Briselの設定"
 // The class of every dialog box, message boxes included.
 #define DIALOG_CLASS L"#32770"
+// The association checkbox: only the settings dialog has a control of this
+// id, in every language.
+const int SETTINGS_CHECKBOX_ID = 115;
 
 struct WindowSearch {
     DWORD process;              // 0: any process
     const wchar_t *class_name;  // compared without regard to case
     const wchar_t *title_part;  // the title holds it; "" for any title
+    int control_id;             // the window has a control of this id; 0 for any
     HWND found;
 };
 
@@ -30,7 +32,8 @@ inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
     GetClassNameW(window, name, 64);
     GetWindowTextW(window, title, 256);
     if ((search.process && owner != search.process) || lstrcmpiW(name, search.class_name) ||
-        !wcsstr(title, search.title_part) || !IsWindowVisible(window))
+        !wcsstr(title, search.title_part) || !IsWindowVisible(window) ||
+        (search.control_id && !GetDlgItem(window, search.control_id)))
         return TRUE;
     search.found = window;
     return FALSE;
@@ -40,10 +43,10 @@ inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
 // title_part belongs to the process (any, for 0). A dialog exists, hidden,
 // while it initialises. Gives up after about tries / 10 seconds: nullptr.
 inline HWND wait_for_window(DWORD process, const wchar_t *class_name, const wchar_t *title_part,
-                            int tries = 600)
+                            int tries = 600, int control_id = 0)
 {
     for (int i = 0; i < tries; ++i) {
-        WindowSearch search = {process, class_name, title_part, nullptr};
+        WindowSearch search = {process, class_name, title_part, control_id, nullptr};
         EnumWindows(match_window, (LPARAM)&search);
         if (search.found || i + 1 == tries)
             return search.found;
@@ -55,7 +58,40 @@ inline HWND wait_for_window(DWORD process, const wchar_t *class_name, const wcha
 // The settings dialog of the process (any, for 0) once it is shown.
 inline HWND wait_for_settings_dialog(DWORD process = 0, int tries = 600)
 {
-    return wait_for_window(process, DIALOG_CLASS, SETTINGS_CAPTION, tries);
+    return wait_for_window(process, DIALOG_CLASS, L"", tries, SETTINGS_CHECKBOX_ID);
+}
+
+// A window's title, also of another process.
+inline std::wstring window_title(HWND window)
+{
+    wchar_t title[256] = L"";
+    GetWindowTextW(window, title, 256);
+    return title;
+}
+
+// The language CTest expects Brisel to show: the UI tests run once under the
+// Japanese locale and some again under an English one, with
+// BRISEL_EXPECT_LANGUAGE=en in their environment.
+inline bool english_expected()
+{
+    char language[8] = "";
+    GetEnvironmentVariableA("BRISEL_EXPECT_LANGUAGE", language, sizeof language);
+    return lstrcmpA(language, "en") == 0;
+}
+
+inline const wchar_t *expected_settings_caption()
+{
+    return english_expected() ? L"Brisel Settings" : L"Brisel\x306E\x8A2D\x5B9A";  // "Briselの設定"
+}
+
+// Waits for Notepad showing the help file brisel.txt and closes it. Returns
+// whether it came.
+inline bool close_help_editor()
+{
+    HWND editor = wait_for_window(0, L"Notepad", L"brisel.txt", 300);
+    if (editor)
+        PostMessageA(editor, WM_CLOSE, 0, 0);
+    return editor != nullptr;
 }
 
 inline std::string remote_text(HWND dialog, int id)

@@ -68,3 +68,22 @@ TEST(AssociationValues, LetterCaseFoldsOnlyAsciiLetters)
     // A trail byte in 'a'..'z' folds like a letter: ソ (0x83 0x5C) vs ア (0x83 0x41) 'a'.
     EXPECT_TRUE(value_names_module("C:\\\x83\x61.exe", "C:\\\x83\x41.exe"));
 }
+
+TEST(AssociationValues, UserChoicesThatStillStartBrisel)
+{
+    const char *module = "C:\\Tools\\Brisel.exe";
+    for (const char *choice : {"", "lzhfile", "LZHFILE", "Brisel.Archive", "Applications\\brisel.EXE"})
+        EXPECT_TRUE(choice_leads_to_brisel(choice, "lzhfile", module)) << choice;
+    for (const char *choice : {"OtherArc.Lzh", "Applications\\other.exe", "Applications\\", "lzhfile2"})
+        EXPECT_FALSE(choice_leads_to_brisel(choice, "lzhfile", module)) << choice;
+}
+
+TEST(AssociationValues, PathsInsideAFolder)
+{
+    const char *temp = "C:\\Users\\u\\AppData\\Local\\Temp\\";
+    EXPECT_TRUE(path_is_inside("c:\\users\\U\\appdata\\local\\temp\\Temp1_b.zip\\brisel.exe", temp));
+    EXPECT_TRUE(path_is_inside("C:\\Users\\u\\AppData\\Local\\Temp\\brisel.exe", "C:\\Users\\u\\AppData\\Local\\Temp"));
+    EXPECT_FALSE(path_is_inside("C:\\Users\\u\\AppData\\Local\\Temporary\\brisel.exe", temp));
+    EXPECT_FALSE(path_is_inside("C:\\Users\\u\\AppData\\Local\\Temp", temp));
+    EXPECT_FALSE(path_is_inside("C:\\brisel.exe", "\\"));
+}

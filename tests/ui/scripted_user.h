@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <functional>
+
+#include "support/remote_dialog.h"
 #include <string>
 #include <vector>
 
@@ -35,18 +37,18 @@ inline void press(HWND dialog, int id)
 
 inline BOOL CALLBACK take_static_text(HWND child, LPARAM out)
 {
-    char name[32], text[256];
-    GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, "Static") || !GetWindowTextA(child, text, sizeof text))
+    wchar_t name[32], text[1024];
+    GetClassNameW(child, name, 32);
+    if (lstrcmpiW(name, L"Static") || !GetWindowTextW(child, text, 1024))
         return TRUE;
-    *(std::string *)out = text;
+    *(std::wstring *)out = text;
     return FALSE;
 }
 
-// The text of the first static control that has one: the error box's message.
-inline std::string message_text(HWND box)
+// The text of the first static control that has one: a message box's message.
+inline std::wstring message_text(HWND box)
 {
-    std::string found;
+    std::wstring found;
     EnumChildWindows(box, take_static_text, (LPARAM)&found);
     return found;
 }
@@ -80,7 +82,7 @@ private:
 
     static UserWindow kind_of(HWND window)
     {
-        if (GetDlgItem(window, 115))
+        if (GetDlgItem(window, SETTINGS_CHECKBOX_ID))
             return UserWindow::settings;
         if (GetDlgItem(window, FILE_NAME_BOX))
             return UserWindow::open_file;

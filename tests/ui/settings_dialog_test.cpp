@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "registry_fixture.h"
@@ -12,6 +13,7 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "ui/association.h"
+#include "support/wine_path.h"
 #include "ui/settings_dialog.h"
 
 namespace {
@@ -77,25 +79,28 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsDialog, OpensWithTheSevenTextsAndClearCheckbox)
+TEST_F(SettingsDialog, OpensInTheDisplayLanguageWithTheSevenTextsAndClearCheckbox)
 {
     std::string shown[SETTING_COUNT];
+    std::wstring caption;
     bool was_ticked = true;
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      for (int i = 0; i < SETTING_COUNT; ++i)
                          shown[i] = item_text(d, SETTING_EDIT_IDS[i]);
                      was_ticked = ticked(d);
+                     caption = window_title(d);
                      press(d, IDCANCEL);
                  }}});
+    EXPECT_EQ(expected_settings_caption(), caption);
     for (int i = 0; i < SETTING_COUNT; ++i)
         EXPECT_EQ(setting_text(settings, i), shown[i]) << SETTING_KEYS[i].key;
     EXPECT_FALSE(was_ticked);
 }
 
-TEST_F(SettingsDialog, OkSavesAllSevenEditTextsCuttingLongOnes)
+TEST_F(SettingsDialog, OkSavesAllSevenEditTexts)
 {
-    const std::string long_text = "C:\\" + std::string(300, 'x') + ".exe";
-    const char *typed[SETTING_COUNT] = {"C:\\Doll\\doll.exe", ".KCF", long_text.c_str(), "",
+    const std::string longest = "C:\\" + std::string(TEXT_SIZE - 1 - 7, 'x') + ".exe";
+    const char *typed[SETTING_COUNT] = {"C:\\Doll\\doll.exe", ".KCF", longest.c_str(), "",
                                         "C:\\Midi\\play.exe", ".rcp.mid", "C:\\Arc\\arc.exe"};
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      for (int i = 0; i < SETTING_COUNT; ++i)
@@ -103,11 +108,42 @@ TEST_F(SettingsDialog, OkSavesAllSevenEditTextsCuttingLongOnes)
                      press(d, IDOK);
                  }}});
     for (int i = 0; i < SETTING_COUNT; ++i) {
-        std::string expected = std::string(typed[i]).substr(0, TEXT_SIZE - 1);
-        EXPECT_EQ(expected, setting_text(settings, i)) << SETTING_KEYS[i].key;
-        EXPECT_EQ(expected, ini_value(SETTING_KEYS[i].key)) << SETTING_KEYS[i].key;
+        EXPECT_EQ(typed[i], std::string(setting_text(settings, i))) << SETTING_KEYS[i].key;
+        EXPECT_EQ(typed[i], ini_value(SETTING_KEYS[i].key)) << SETTING_KEYS[i].key;
     }
     EXPECT_FALSE(key_exists(".lzh"));
+}
+
+TEST_F(SettingsDialog, ATextTheSettingsCannotHoldIsNamedAndNothingIsSaved)
+{
+    // A Hangul name has no equivalent in code page 932 (Windows would write
+    // '?'); 260 bytes do not fit. Each is named; the dialog stays open.
+    const struct {
+        int edit;
+        const wchar_t *text;
+        const wchar_t *field, *english_field;
+    } cases[] = {
+        {IDC_CG_EXT, L".\xD55C", L"CG入り書庫の拡張子", L"Extensions of CG archives"},
+        {IDC_OTHER_APP, nullptr, L"普通の書庫を開くアプリケーション", L"Application for ordinary archives"},
+    };
+    const std::wstring too_long(TEXT_SIZE, L'x');
+    for (const auto &c : cases) {
+        std::wstring message;
+        run_dialog({
+            {UserWindow::settings, [&](HWND d) {
+                 SetDlgItemTextW(d, c.edit, c.text ? c.text : too_long.c_str());
+                 press(d, IDOK);
+             }},
+            {UserWindow::message_box, [&](HWND box) {
+                 message = message_text(box);
+                 press(box, IDOK);
+             }},
+            {UserWindow::settings, [](HWND d) { press(d, IDCANCEL); }},
+        });
+        EXPECT_NE(std::wstring::npos, message.find(english_expected() ? c.english_field : c.field));
+        EXPECT_FALSE(ini_exists());
+        EXPECT_STREQ(".GIF", settings.ext_cg);
+    }
 }
 
 TEST_F(SettingsDialog, CancelSavesNothingButTheTickedBoxInstalls)
@@ -124,7 +160,7 @@ TEST_F(SettingsDialog, CancelSavesNothingButTheTickedBoxInstalls)
 
 TEST_F(SettingsDialog, ClearingTheBoxFoundTickedRemovesTheAssociation)
 {
-    install_association(settings.module_path);
+    install(settings.module_path);
     bool was_ticked = false;
     run_dialog({{UserWindow::settings, [&](HWND d) {
                      was_ticked = ticked(d);
@@ -139,7 +175,7 @@ TEST_F(SettingsDialog, ClearingTheBoxFoundTickedRemovesTheAssociation)
 TEST_F(SettingsDialog, BoxLeftAsFoundChangesNoRegistryEntry)
 {
     // An incomplete association of this executable: no icon value.
-    install_association(settings.module_path);
+    install(settings.module_path);
     delete_tree(HKEY_CLASSES_ROOT, "lzhfile\\DefaultIcon");
     set_default_value("lzhfile\\shell", "open");
     run_dialog({{UserWindow::settings, [](HWND d) { press(d, IDOK); }}});
@@ -198,7 +234,8 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
         c = (char)ascii_upper((unsigned char)c);
     ASSERT_STRNE(own_path, settings.module_path);
 
-    std::string message, after;
+    std::wstring message;
+    std::string after;
     HICON icon_before = nullptr, icon_after = nullptr;
     run_dialog({
         {UserWindow::settings, [&](HWND d) {
@@ -219,7 +256,9 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
              press(d, IDOK);
          }},
     });
-    EXPECT_EQ("自分自身は指定できません", message);
+    EXPECT_EQ(english_expected() ? L"Brisel itself cannot be chosen as an application."
+                                 : L"自分自身は指定できません",
+              message);
     EXPECT_STREQ(NOTEPAD, after.c_str());
     EXPECT_NE(nullptr, icon_before);
     EXPECT_EQ(icon_before, icon_after);
@@ -244,4 +283,103 @@ TEST_F(SettingsDialog, IconOnlyForFilesThatHoldOne)
     EXPECT_EQ(nullptr, icons[1]);
     EXPECT_EQ(nullptr, icons[2]);
     EXPECT_EQ(nullptr, icons[3]);
+}
+
+TEST_F(SettingsDialog, WindowsOwnChoiceOfAnotherAppIsToldOnlyWhenItWins)
+{
+    struct Case {
+        const char *key;  // under Windows' record for .lzh
+        const char *prog_id;
+        bool told;
+    } cases[] = {
+        {"\\UserChoice", "OtherArc.Lzh", true},
+        {"\\UserChoiceLatest\\ProgId", "Applications\\other.exe", true},
+        {"\\UserChoiceLatest\\ProgId", BRISEL_PROG_ID, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.prog_id);
+        clear_lzh_classes();
+        set_named_value(std::string(USER_CHOICE) + c.key, "ProgId", c.prog_id, HKEY_CURRENT_USER);
+        std::wstring message;
+        std::vector<UserStep> steps = {{UserWindow::settings, [](HWND d) {
+                                            set_ticked(d, true);
+                                            press(d, IDOK);
+                                        }}};
+        if (c.told) {
+            steps.push_back({UserWindow::message_box, [&](HWND box) {
+                                 message = message_text(box);
+                                 press(box, IDNO);  // not now: no settings page opens
+                             }});
+        }
+        run_dialog(steps);
+        EXPECT_EQ(1, is_associated(settings.module_path));
+        if (c.told) {
+            EXPECT_NE(std::wstring::npos, message.find(std::wstring(c.prog_id, c.prog_id + strlen(c.prog_id))))
+                << "the message names the app Windows keeps";
+        }
+        EXPECT_EQ(NOTEPAD, ini_value("app_kiss"));
+    }
+}
+
+TEST_F(SettingsDialog, AFailedSaveIsToldWithTheIniPathUntilTheUserGivesUp)
+{
+    // A folder in the place of the INI file: no write can succeed.
+    ASSERT_TRUE(CreateDirectoryA(settings.ini_path, nullptr));
+    std::wstring message;
+    int retries = 0;
+    run_dialog({
+        {UserWindow::settings, [](HWND d) {
+             SetDlgItemTextA(d, IDC_KISS_APP, "C:\\Doll\\doll.exe");
+             press(d, IDOK);
+         }},
+        {UserWindow::message_box, [&](HWND box) {
+             message = message_text(box);
+             ++retries;
+             press(box, IDRETRY);
+         }},
+        {UserWindow::message_box, [](HWND box) { press(box, IDCANCEL); }},
+    });
+    RemoveDirectoryA(settings.ini_path);
+    wchar_t path[TEXT_SIZE];
+    MultiByteToWideChar(CP_ACP, 0, settings.ini_path, -1, path, TEXT_SIZE);
+    EXPECT_NE(std::wstring::npos, message.find(path)) << "the message names the INI file";
+    EXPECT_EQ(1, retries);
+    EXPECT_FALSE(ini_exists());
+
+    // Retry after the cause is gone saves what was typed.
+    ASSERT_TRUE(CreateDirectoryA(settings.ini_path, nullptr));
+    run_dialog({
+        {UserWindow::settings, [](HWND d) {
+             SetDlgItemTextA(d, IDC_KISS_APP, "C:\\Doll\\doll.exe");
+             press(d, IDOK);
+         }},
+        {UserWindow::message_box, [&](HWND box) {
+             RemoveDirectoryA(settings.ini_path);
+             press(box, IDRETRY);
+         }},
+    });
+    EXPECT_EQ("C:\\Doll\\doll.exe", ini_value("app_kiss"));
+}
+
+TEST_F(SettingsDialog, HelpAfterABrowseOpensTheHelpBesideTheProgram)
+{
+    // The open-file dialog may move the current folder: help must not follow it.
+    char module[MAX_PATH];
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string help = module;
+    help = help.substr(0, help.rfind('\\') + 1) + "brisel.txt";
+    ASSERT_TRUE(CopyFileA(wine_path(BRISEL_HELP_PATH).c_str(), help.c_str(), FALSE));
+    run_dialog({
+        {UserWindow::settings, [](HWND d) { press(d, IDC_CG_BROWSE); }},
+        {UserWindow::open_file, [](HWND f) {
+             SetDlgItemTextA(f, FILE_NAME_BOX, NOTEPAD);
+             press(f, IDOK);
+         }},
+        {UserWindow::settings, [](HWND d) {
+             press(d, IDC_HELP_BUTTON);
+             press(d, IDCANCEL);
+         }},
+    });
+    EXPECT_TRUE(close_help_editor());
+    DeleteFileA(help.c_str());
 }

@@ -131,6 +131,7 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
 {
     HWND dialog = start_settings_mode();
     ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(expected_settings_caption(), window_title(dialog));
     EXPECT_EQ(".CNF.CEL.KCF.KDC", remote_text(dialog, IDC_KISS_EXT));  // the defaults are shown
     EXPECT_EQ(0, SendMessageA(GetDlgItem(dialog, IDC_ASSOCIATE), BM_GETCHECK, 0, 0));
     remote_set_text(dialog, IDC_KISS_APP, (folder + "\\kiss.exe").c_str());
@@ -139,10 +140,7 @@ TEST_F(SettingsRoad, DialogFromOutsideSavesTextsAndInstallsTheAssociation)
     remote_click(dialog, IDC_ASSOCIATE);
     // Help opens the help file beside the program and leaves the dialog open.
     remote_click(dialog, IDC_HELP_BUTTON);
-    HWND editor = wait_for_window(0, L"Notepad", L"brisel.txt", 300);
-    EXPECT_NE(nullptr, editor);
-    if (editor)
-        PostMessageA(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(close_help_editor());
     EXPECT_TRUE(IsWindow(dialog));
     remote_press(dialog, IDOK);
     ASSERT_TRUE(ended());
