@@ -1,3 +1,4 @@
+#include "settings/module_path.h"
 #include "settings/settings.h"
 
 #include <cstring>
@@ -42,6 +43,51 @@ TEST(IniPath, APathThatWouldNotFitIsNeverCut)
     EXPECT_EQ(ini_for(stem + "d.e"), "<none>");
     EXPECT_EQ(ini_for(stem + "d"), "<none>");
     EXPECT_EQ(ini_for(std::string(259, 'd')), "<none>");
+}
+
+// A code page of ASCII alone: anything else becomes '?', as a best fit would.
+int ascii_to_ansi(const char16_t *text, char *ansi, int capacity)
+{
+    int i = 0;
+    for (; text[i]; ++i) {
+        if (i + 1 >= capacity)
+            return 0;
+        ansi[i] = text[i] < 0x80 ? (char)text[i] : '?';
+    }
+    ansi[i] = '\0';
+    return i + 1;
+}
+
+int ascii_from_ansi(const char *ansi, char16_t *text, int capacity)
+{
+    std::u16string wide(ansi, ansi + std::strlen(ansi));
+    if ((int)wide.size() + 1 > capacity)
+        return 0;
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, text);
+    return (int)wide.size() + 1;
+}
+
+std::string module_path_for(const std::u16string &path, std::size_t length)
+{
+    const AnsiConverter ascii = {ascii_to_ansi, ascii_from_ansi};
+    char module_path[TEXT_SIZE];
+    std::memset(module_path, 'x', sizeof module_path);
+    if (!module_path_in_ansi(ascii, path.c_str(), length, module_path)) {
+        EXPECT_EQ(module_path[0], '\0');
+        return "<none>";
+    }
+    return module_path;
+}
+
+TEST(ModulePath, OnlyAWholePathThatConvertsExactlyNamesTheProgram)
+{
+    std::u16string longest = u"C:\\" + std::u16string(252, u'd') + u".exe";  // 259 units
+    EXPECT_EQ(module_path_for(longest, longest.size()), std::string(longest.begin(), longest.end()));
+    // GetModuleFileNameW filled its 260 units: the path may be cut.
+    std::u16string full = longest + u"x";
+    EXPECT_EQ(module_path_for(full, full.size()), "<none>");
+    EXPECT_EQ(module_path_for(u"", 0), "<none>");
+    EXPECT_EQ(module_path_for(u"C:\\caf\u00E9\\brisel.exe", 17), "<none>");
 }
 
 std::string default_of(const DefaultTexts &defaults, const char *key)
