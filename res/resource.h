@@ -30,9 +30,11 @@
 #define IDS_SELF_CHOSEN 1001
 #define IDS_FILTER_PROGRAMS 1002
 #define IDS_FILTER_ALL 1003
+#define IDS_START_FAILED 1040
+#define IDS_FOLDER_NOT_NAMEABLE 1041
 // Every string id lies in [IDS_FIRST, IDS_LAST]; ids may leave gaps.
 #define IDS_FIRST IDS_MESSAGE_CAPTION
-#define IDS_LAST IDS_FILTER_ALL
+#define IDS_LAST IDS_FOLDER_NOT_NAMEABLE
 
 // Icon groups: 200 + k holds icon image k + 1. The shell takes the lowest
 // group as the program's icon and ",1" as the second: the .lzh document.
