@@ -446,8 +446,8 @@ TEST_F(Launch, ACopyOfBriselLeadingBackEndsTheChainWithOneMessage)
     expect_failed_start(result, brisel, archive, 2);
 }
 
-// An archiver (other.exe) that opens an inner archive with Brisel: that one
-// is routed as usual; the same archive again is the end of a loop.
+// An archiver (other.exe) that opens an inner archive with Brisel: the
+// routing it inherited names another archive, so the inner one is routed.
 TEST_F(Launch, AnArchiverStartingBriselOnAnotherArchiveIsRouted)
 {
     std::string outer = make_archive("outer.lzh", {"readme.txt"});
@@ -459,15 +459,6 @@ TEST_F(Launch, AnArchiverStartingBriselOnAnotherArchiveIsRouted)
     EXPECT_TRUE(result.messages.empty());
     EXPECT_EQ(read_log(app_other), app_other + " " + outer + "\n");
     EXPECT_EQ(read_log(app_kiss), app_kiss + " " + inner + "\n");
-
-    DeleteFileW(wide(log_of(app_other)).c_str());
-    DeleteFileW(wide(log_of(app_kiss)).c_str());
-    write_file(apps + "\\other.then", "\"" + brisel + "\" \"" + outer + "\"");
-    result = run("\"" + outer + "\"");
-    EXPECT_EQ(result.processes, 3u);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_NE(result.messages[0].find(wide(outer)), std::wstring::npos);
-    EXPECT_EQ(read_log(app_other), app_other + " " + outer + "\n");
 }
 
 // Where the code page cannot write Brisel's own folder, neither the INI nor
@@ -508,7 +499,7 @@ protected:
         save_lzh_class();
         set(".lzh", CLASS);
         set(std::string(CLASS) + "\\shell", "brisel");
-        set_open_command(open_app);
+        set(std::string(CLASS) + "\\shell\\open\\command", "\"" + open_app + "\" \"%1\"");
         set(std::string(CLASS) + "\\shell\\brisel\\command", "\"" + verb_app + "\" \"%1\"");
     }
 
@@ -550,11 +541,6 @@ protected:
             << key;
     }
 
-    static void set_open_command(const std::string &program)
-    {
-        set(std::string(CLASS) + "\\shell\\open\\command", "\"" + program + "\" \"%1\"");
-    }
-
     static constexpr const char *CLASS = "BriselTest.Archive";
     std::string open_app, verb_app, old_value;
     bool had_key = false, had_value = false;
@@ -591,20 +577,13 @@ TEST_F(ShellVerb, AVerbThatCannotBeCarriedOutIsReportedOnce)
 }
 
 // "open" whose command runs brisel.exe itself is refused before anything
-// starts. One that runs a copy, whose settings lead back to brisel.exe, ends
-// in the copy by the routing it inherits.
-TEST_F(ShellVerb, AVerbLeadingBackToBriselStartsNoChain)
+// starts (the routing would end the loop only in a second brisel.exe).
+TEST_F(ShellVerb, AVerbRunningBriselIsNotCarriedOut)
 {
-    std::string copy = apps + "\\viewer.exe";
-    copy_program(BRISEL_EXE, copy);
-    write_file(apps + "\\viewer.ini", ini_text(brisel, brisel, brisel, brisel));
     app_other = "open";
     std::string archive = make_archive("plain.lzh", {"readme.txt"});
-    set_open_command(brisel);
+    set(std::string(CLASS) + "\\shell\\open\\command", "\"" + brisel + "\" \"%1\"");
     expect_failed_start(run("\"" + archive + "\""), "open", archive, 1);
-    set_open_command(copy);
-    expect_failed_start(run("\"" + archive + "\""), brisel, archive, 2);
-    EXPECT_FALSE(file_exists(log_of(open_app)));
 }
 
 }  // namespace

@@ -45,49 +45,44 @@ TEST(IniPath, APathThatWouldNotFitIsNeverCut)
     EXPECT_EQ(ini_for(std::string(259, 'd')), "<none>");
 }
 
-// A code page of ASCII alone: anything else becomes '?', as a best fit would.
-int ascii_to_ansi(const char16_t *text, char *ansi, int capacity)
+// A code page of bytes 0-255, enough to see the buffer's bound; exactness
+// itself is the rule of to_ansi_exactly.
+int latin_to_ansi(const char16_t *text, char *ansi, int capacity)
 {
-    int i = 0;
-    for (; text[i]; ++i) {
-        if (i + 1 >= capacity)
+    int length = 0;
+    for (; text[length]; ++length) {
+        if (length + 1 >= capacity)
             return 0;
-        ansi[i] = text[i] < 0x80 ? (char)text[i] : '?';
+        ansi[length] = (char)text[length];
     }
-    ansi[i] = '\0';
-    return i + 1;
+    ansi[length] = '\0';
+    return length + 1;
 }
 
-int ascii_from_ansi(const char *ansi, char16_t *text, int capacity)
+int latin_from_ansi(const char *ansi, char16_t *text, int capacity)
 {
-    std::u16string wide(ansi, ansi + std::strlen(ansi));
-    if ((int)wide.size() + 1 > capacity)
-        return 0;
-    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, text);
-    return (int)wide.size() + 1;
-}
-
-std::string module_path_for(const std::u16string &path, std::size_t length)
-{
-    const AnsiConverter ascii = {ascii_to_ansi, ascii_from_ansi};
-    char module_path[TEXT_SIZE];
-    std::memset(module_path, 'x', sizeof module_path);
-    if (!module_path_in_ansi(ascii, path.c_str(), length, module_path)) {
-        EXPECT_EQ(module_path[0], '\0');
-        return "<none>";
+    int length = 0;
+    for (; ansi[length]; ++length) {
+        if (length + 1 >= capacity)
+            return 0;
+        text[length] = (unsigned char)ansi[length];
     }
-    return module_path;
+    text[length] = u'\0';
+    return length + 1;
 }
 
-TEST(ModulePath, OnlyAWholePathThatConvertsExactlyNamesTheProgram)
+TEST(ModulePath, APathThatFillsTheWholeBufferNamesNothing)
 {
+    const AnsiConverter latin = {latin_to_ansi, latin_from_ansi};
+    char module_path[TEXT_SIZE] = "x";
     std::u16string longest = u"C:\\" + std::u16string(252, u'd') + u".exe";  // 259 units
-    EXPECT_EQ(module_path_for(longest, longest.size()), std::string(longest.begin(), longest.end()));
-    // GetModuleFileNameW filled its 260 units: the path may be cut.
+    EXPECT_TRUE(module_path_in_ansi(latin, longest.c_str(), longest.size(), module_path));
+    EXPECT_EQ(std::string(module_path), std::string(longest.begin(), longest.end()));
+    // GetModuleFileNameW filled its 260 units: the path may have been cut.
     std::u16string full = longest + u"x";
-    EXPECT_EQ(module_path_for(full, full.size()), "<none>");
-    EXPECT_EQ(module_path_for(u"", 0), "<none>");
-    EXPECT_EQ(module_path_for(u"C:\\caf\u00E9\\brisel.exe", 17), "<none>");
+    EXPECT_FALSE(module_path_in_ansi(latin, full.c_str(), full.size(), module_path));
+    EXPECT_STREQ(module_path, "");
+    EXPECT_FALSE(module_path_in_ansi(latin, u"", 0, module_path));
 }
 
 std::string default_of(const DefaultTexts &defaults, const char *key)
