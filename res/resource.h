@@ -40,9 +40,11 @@
 #define IDS_BROWSED_NOT_NAMEABLE 1011
 // The names of the seven fields, in the order of the settings record.
 #define IDS_FIELD_FIRST 1012
+#define IDS_START_FAILED 1040
+#define IDS_FOLDER_NOT_NAMEABLE 1041
 // Every string id lies in [IDS_FIRST, IDS_LAST]; ids may leave gaps.
 #define IDS_FIRST IDS_MESSAGE_CAPTION
-#define IDS_LAST (IDS_FIELD_FIRST + 6)
+#define IDS_LAST IDS_FOLDER_NOT_NAMEABLE
 
 // Icon groups: 200 + k holds icon image k + 1. The shell takes the lowest
 // group as the program's icon and ",1" as the second: the .lzh document.

@@ -32,16 +32,12 @@ void report(LzhObserver observer, void *context, int result, const LzhEntry *ent
         observer(context, result, entry, name);
 }
 
-}  // namespace
-
-ArchiveKind classify_archive_observed(const char *ext_kiss, const char *ext_cg,
-                                      const char *ext_midi, const char *path,
-                                      LzhObserver observer, void *context)
+// Walks the reader that lzh_open or lzh_open_stream set up; opened is their result.
+ArchiveKind classify_opened(const char *ext_kiss, const char *ext_cg, const char *ext_midi,
+                            LzhReader &reader, int opened, LzhObserver observer, void *context)
 {
-    LzhReader reader;
     LzhEntry entry;
     char name[TEXT_SIZE] = "";  // a first member without a name has no extension
-    int opened = lzh_open(path, reader);
     if (opened != 0) {
         if (opened == 2)
             lzh_close(reader);
@@ -59,6 +55,26 @@ ArchiveKind classify_archive_observed(const char *ext_kiss, const char *ext_cg,
     }
     lzh_close(reader);
     return kind;
+}
+
+}  // namespace
+
+ArchiveKind classify_archive_observed(const char *ext_kiss, const char *ext_cg,
+                                      const char *ext_midi, const char *path,
+                                      LzhObserver observer, void *context)
+{
+    LzhReader reader;
+    int opened = lzh_open(path, reader);
+    return classify_opened(ext_kiss, ext_cg, ext_midi, reader, opened, observer, context);
+}
+
+ArchiveKind classify_archive_stream(const char *ext_kiss, const char *ext_cg,
+                                    const char *ext_midi, std::FILE *file)
+{
+    LzhReader reader;
+    reader.path[0] = '\0';
+    int opened = lzh_open_stream(file, reader);
+    return classify_opened(ext_kiss, ext_cg, ext_midi, reader, opened, nullptr, nullptr);
 }
 
 ArchiveKind classify_archive(const char *ext_kiss, const char *ext_cg, const char *ext_midi,

@@ -16,6 +16,12 @@ enum ArchiveKind {
 ArchiveKind classify_archive(const char *ext_kiss, const char *ext_cg, const char *ext_midi,
                              const char *path);
 
+// classify_archive over a stream the caller opened for reading in bytes
+// (null when that failed), which it closes: the program opens the archive
+// by its UTF-16 name.
+ArchiveKind classify_archive_stream(const char *ext_kiss, const char *ext_cg,
+                                    const char *ext_midi, std::FILE *file);
+
 // Finds a whole item of an extension list (".CNF.CEL") equal to extension,
 // ignoring ASCII case. Returns its position in list, or nullptr.
 const char *find_extension(const char *list, const char *extension);

@@ -92,26 +92,31 @@ int walk_extended_headers(std::FILE *file, std::uint32_t p, unsigned *total, cha
     return 0;
 }
 
-// Opens path for reading in bytes when it names a regular file; nullptr for
-// anything else. A directory opens on some systems, and a FIFO would block
-// the open until a writer came, so the file is opened without waiting and
-// looked at before it is used.
-std::FILE *open_regular_file(const char *path)
+// The stream when it reads a regular file; anything else is closed: a
+// directory opens on some systems, and a FIFO or device is no archive.
+std::FILE *keep_regular(std::FILE *file)
 {
-#ifdef _WIN32
-    std::FILE *file = std::fopen(path, "rb");
-#else
-    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    std::FILE *file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
-    if (descriptor >= 0 && !file)
-        close(descriptor);
-#endif
     struct stat status;
     if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
         std::fclose(file);
         file = nullptr;
     }
     return file;
+}
+
+// Opens path for reading in bytes. A FIFO would block the open until a
+// writer came, so it is opened without waiting; keep_regular refuses it.
+std::FILE *open_file(const char *path)
+{
+#ifdef _WIN32
+    return std::fopen(path, "rb");
+#else
+    int descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::FILE *file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
+    if (descriptor >= 0 && !file)
+        close(descriptor);
+    return file;
+#endif
 }
 
 }  // namespace
@@ -140,17 +145,22 @@ std::uint32_t read_u32(std::FILE *file)
     return value;
 }
 
-int lzh_open(const char *path, LzhReader &reader)
+int lzh_open_stream(std::FILE *file, LzhReader &reader)
 {
     reader.entry = nullptr;
-    copy_text(reader.path, sizeof reader.path, path);
-    reader.file = open_regular_file(path);
+    reader.file = keep_regular(file);
     if (!reader.file)
         return 1;
     std::fseek(reader.file, 0, SEEK_END);
     reader.size = to_signed32(position_of(reader.file));
     std::fseek(reader.file, 2, SEEK_SET);
     return lzh_find_header_start(reader);
+}
+
+int lzh_open(const char *path, LzhReader &reader)
+{
+    copy_text(reader.path, sizeof reader.path, path);
+    return lzh_open_stream(open_file(path), reader);
 }
 
 int lzh_find_header_start(LzhReader &reader)

@@ -48,6 +48,13 @@ std::uint32_t read_u32(std::FILE *file);
 // start found (the stream is open: call lzh_close).
 int lzh_open(const char *path, LzhReader &reader);
 
+// lzh_open over a stream the caller opened for reading in bytes (null when
+// the open failed), so that the program can open the archive by its UTF-16
+// name. The reader owns the stream from here on; one that reads no regular
+// file (a directory, a FIFO, a device) is closed at once and gives 1.
+// reader.path is left as it is.
+int lzh_open_stream(std::FILE *file, LzhReader &reader);
+
 // Searches from the current position for the first method id "-l?x-" (x = z
 // or h) within 2048 counted reads and steps back to its header start.
 // 0: found; 2: not found.

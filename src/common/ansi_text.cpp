@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "common/wide_text.h"
+
 static bool same_text(const char16_t *a, const char16_t *b)
 {
     for (; *a == *b; ++a, ++b) {
@@ -9,14 +11,6 @@ static bool same_text(const char16_t *a, const char16_t *b)
             return true;
     }
     return false;
-}
-
-static std::size_t length_of(const char16_t *text)
-{
-    std::size_t length = 0;
-    while (text[length])
-        ++length;
-    return length;
 }
 
 int to_ansi_exactly(const AnsiConverter &converter, const char16_t *text, char *ansi,
@@ -30,7 +24,7 @@ int to_ansi_exactly(const AnsiConverter &converter, const char16_t *text, char *
         return 0;
     }
     // Converted back, an exact text has as many units as the original at most.
-    std::size_t room = length_of(text) + 2;
+    std::size_t room = wide_length(text) + 2;
     char16_t *back = (char16_t *)std::malloc(room * sizeof *back);
     bool exact = back && converter.from_ansi(ansi, back, (int)room) != 0 && same_text(back, text);
     std::free(back);

@@ -2,58 +2,171 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlwapi.h>
 
-#include "common/text.h"
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
 #include "common/trace.h"
+#include "common/wide_text.h"
 #include "launch/launch_rules.h"
 
-static_assert(sizeof(STARTUPINFOA) == 68, "the 32-bit start-up record");
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 units on Windows");
 
-static int file_exists(const char *path)
+// Units of the longest path or environment value Windows hands over.
+enum { LONG_TEXT_SIZE = 32768 };
+
+// What a program started from here inherits: the full path of the archive
+// being routed. A Brisel that finds its own archive there was started by
+// itself, however the settings led back to it.
+static const wchar_t ROUTING_VARIABLE[] = L"BRISEL_ROUTING";
+
+static wchar_t own_path[LONG_TEXT_SIZE];
+
+static const char16_t *wide(const wchar_t *text)
 {
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    return (const char16_t *)text;
 }
 
-// Size 68, everything else zero: the new program chooses its own window.
-static STARTUPINFOA make_startup_info()
+// Writes path into full as a full path, with forward slashes, ".." and
+// relative parts resolved, so that names of one file compare equal; "" when
+// it cannot be formed.
+static void full_path(const wchar_t *path, wchar_t *full)
 {
-    STARTUPINFOA info = {};
-    info.cb = sizeof info;
-    return info;
+    DWORD length = GetFullPathNameW(path, LONG_TEXT_SIZE, full, nullptr);
+    if (length == 0 || length >= LONG_TEXT_SIZE)
+        full[0] = L'\0';
 }
 
-static STARTUPINFOA startup_info = make_startup_info();
-
-static int shell_verb(const char *verb, const char *archive)
+static int is_own_program(const wchar_t *path)
 {
-    HINSTANCE result = ShellExecuteA(NULL, verb, archive, NULL, NULL, SW_SHOW);
-    return (UINT_PTR)result > 32;
+    static wchar_t full[LONG_TEXT_SIZE];
+    full_path(path, full);
+    return full[0] != L'\0' && wide_equal_nocase(wide(full), wide(own_path));
 }
 
-static int start_program(const char *application, const char *archive)
+static int is_regular_file(const char16_t *path)
 {
-    char *command_line = build_command_line(application, archive, file_exists);
+    DWORD attributes = GetFileAttributesW((const wchar_t *)path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Ends a loop that a name comparison cannot see: returns 0 when this process
+// was started to route the archive it is routing, else hands the archive on.
+static int enter_routing(const wchar_t *archive)
+{
+    static wchar_t full[LONG_TEXT_SIZE], routed[LONG_TEXT_SIZE];
+    full_path(archive, full);
+    DWORD length = GetEnvironmentVariableW(ROUTING_VARIABLE, routed, LONG_TEXT_SIZE);
+    if (length > 0 && length < LONG_TEXT_SIZE && wide_equal_nocase(wide(routed), wide(full)))
+        return 0;
+    SetEnvironmentVariableW(ROUTING_VARIABLE, full);
+    return 1;
+}
+
+// Appends a directory and a ';' at end; returns the new end.
+static wchar_t *append_directory(wchar_t *end, UINT length)
+{
+    if (length >= MAX_PATH)
+        length = 0;
+    end[length] = L';';
+    return end + length + 1;
+}
+
+// Where a bare program name is looked for, as Windows would but without the
+// current directory: Brisel's own folder, the system and Windows folders,
+// then PATH. From malloc; nullptr when memory ran out.
+static wchar_t *make_search_path()
+{
+    DWORD path_size = GetEnvironmentVariableW(L"PATH", nullptr, 0);
+    wchar_t *list = (wchar_t *)std::malloc((LONG_TEXT_SIZE + 2 * MAX_PATH + path_size + 1) * sizeof *list);
+    if (!list)
+        return nullptr;
+    const wchar_t *slash = std::wcsrchr(own_path, L'\\');
+    std::size_t folder = slash ? (std::size_t)(slash - own_path) : 0;
+    std::memcpy(list, own_path, folder * sizeof *list);
+    wchar_t *end = append_directory(list, folder);
+    end = append_directory(end, GetSystemDirectoryW(end, MAX_PATH));
+    end = append_directory(end, GetWindowsDirectoryW(end, MAX_PATH));
+    *end = L'\0';
+    if (path_size)
+        GetEnvironmentVariableW(L"PATH", end, path_size);
+    return list;
+}
+
+static int start_program(const wchar_t *text, const wchar_t *archive)
+{
+    wchar_t *search_path = make_search_path();
+    ProgramChoice choice;
+    int found = search_path && choose_program(wide(text), wide(search_path), is_regular_file, choice);
+    std::free(search_path);
+    const wchar_t *program = (const wchar_t *)choice.path;
+    if (!found || is_own_program(program))
+        return 0;
+    wchar_t *command_line = (wchar_t *)build_command_line(wide(text), choice.written, wide(archive));
     if (!command_line)
         return 0;
+    // The program is named outright: Windows searches nowhere for it.
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    int started = CreateProcessA(NULL, command_line, NULL, NULL, FALSE, 0, NULL, NULL, &startup_info,
-                                 &process) != 0;
+    int started = CreateProcessW(program, command_line, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process) != 0;
+    if (started) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
     std::free(command_line);
     return started;
 }
 
-int launch_application(const char *application, const char *archive)
+// Cheaper than the routing check: a verb whose command runs this program is
+// refused before anything starts.
+static int verb_runs_own_program(const wchar_t *verb, const wchar_t *archive)
 {
-    trace({application, ":", archive, ":", trace_dot_text(application), ":\n"});
+    const wchar_t *extension = PathFindExtensionW(archive);
+    wchar_t executable[MAX_PATH];
+    DWORD size = MAX_PATH;
+    return extension[0] != L'\0' &&
+           SUCCEEDED(AssocQueryStringW(0, ASSOCSTR_EXECUTABLE, extension, verb, executable, &size)) &&
+           is_own_program(executable);
+}
+
+static int carry_out_verb(const wchar_t *verb, const wchar_t *archive)
+{
+    if (verb_runs_own_program(verb, archive))
+        return 0;
+    // A verb may be carried out through DDE or COM: the shell needs COM on
+    // this thread, and must finish before this process ends.
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = verb;
+    info.lpFile = archive;
+    info.nShow = SW_SHOW;
+    int done = ShellExecuteExW(&info) != FALSE;
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return done;
+}
+
+int launch_application(const char *application, const char *archive_text, const wchar_t *archive)
+{
+    trace({application, ":", archive_text, ":", trace_dot_text(application), ":\n"});
     int program = names_program(application);
     if (program)
         trace({"not ShellExecuted.\n"});
-    // Leading back to this program would start it again on the same archive, without end.
-    char module_path[TEXT_SIZE] = "";
-    GetModuleFileNameA(NULL, module_path, TEXT_SIZE);
-    if (starts_self(application, module_path))
+    else if (verb_leads_back(application))
         return 0;
-    return program ? start_program(application, archive) : shell_verb(application, archive);
+    DWORD own_length = GetModuleFileNameW(nullptr, own_path, LONG_TEXT_SIZE);
+    if (own_length == 0 || own_length >= LONG_TEXT_SIZE || !enter_routing(archive))
+        return 0;
+    wchar_t text[TEXT_SIZE];
+    if (!MultiByteToWideChar(CP_ACP, 0, application, -1, text, TEXT_SIZE))
+        return 0;
+    return program ? start_program(text, archive) : carry_out_verb(text, archive);
 }

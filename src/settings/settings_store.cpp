@@ -1,12 +1,18 @@
 #include "settings/settings_store.h"
 
+#include "common/system_ansi.h"
+#include "settings/module_path.h"
 #include "settings/settings.h"
 
 void load_settings(HINSTANCE instance)
 {
     GetWindowsDirectoryA(settings.windows_dir, TEXT_SIZE);
-    GetModuleFileNameA(instance, settings.module_path, TEXT_SIZE);
-    int have_ini = derive_ini_path(settings.ini_path, settings.module_path);
+    // A path the code page cannot name leaves no INI path: the defaults hold.
+    wchar_t path[TEXT_SIZE];
+    DWORD length = GetModuleFileNameW(instance, path, TEXT_SIZE);
+    int have_ini = module_path_in_ansi(system_ansi_converter(), (const char16_t *)path, length,
+                                       settings.module_path) &&
+                   derive_ini_path(settings.ini_path, settings.module_path);
 
     static DefaultTexts defaults;
     form_default_texts(defaults, settings.windows_dir);

@@ -5,6 +5,8 @@
 
 // Fills the whole settings record: Windows directory, module path, INI path,
 // and the seven texts from section "Settings", defaults for what is missing.
+// A module path the code page cannot name exactly stays empty, as does the
+// INI path: all seven texts are then the defaults.
 void load_settings(HINSTANCE instance);
 
 // Writes the seven texts to section "Settings" of the INI file; every key,

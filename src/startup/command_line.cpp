@@ -1,11 +1,17 @@
 #include "startup/command_line.h"
 
-static int is_blank(char c)
+// One splitter for both forms of the command line: the ANSI text, whose
+// double-byte characters must stay whole, and the UTF-16 text, which has no
+// lead bytes (is_lead_byte null).
+
+template <typename Unit>
+static int is_blank(Unit c)
 {
     return c == ' ' || c == '\t';
 }
 
-static const char *skip_blanks(const char *p)
+template <typename Unit>
+static const Unit *skip_blanks(const Unit *p)
 {
     while (is_blank(*p))
         ++p;
@@ -14,7 +20,8 @@ static const char *skip_blanks(const char *p)
 
 // Steps past the program name: a quoted name ends at the next quote (no
 // escapes there), an unquoted one at the next blank.
-static const char *skip_program_name(const char *p)
+template <typename Unit>
+static const Unit *skip_program_name(const Unit *p)
 {
     if (*p == '"') {
         ++p;
@@ -30,14 +37,16 @@ static const char *skip_program_name(const char *p)
 }
 
 // The bounded output of the splitter.
+template <typename Unit>
 struct Output {
-    char *text;
+    Unit *text;
     std::size_t capacity;
     std::size_t used;
     int full;
 };
 
-static void put(Output &out, char c)
+template <typename Unit>
+static void put(Output<Unit> &out, Unit c)
 {
     if (out.used < out.capacity)
         out.text[out.used++] = c;
@@ -45,47 +54,65 @@ static void put(Output &out, char c)
         out.full = 1;
 }
 
+template <typename Unit>
+static int starts_double_byte(const Unit *p, LeadByteTest is_lead_byte)
+{
+    return is_lead_byte && is_lead_byte((unsigned char)*p) && p[1] != 0;
+}
+
 // Reads one argument starting at p (not a blank, not the end) and returns
 // where it stopped: at the end of the text or just past its delimiter.
-static const char *read_argument(const char *p, LeadByteTest is_lead_byte, Output &out)
+template <typename Unit>
+static const Unit *read_argument(const Unit *p, LeadByteTest is_lead_byte, Output<Unit> &out)
 {
     int quoted = 0;
     while (*p) {
-        unsigned char c = (unsigned char)*p;
-        if (is_lead_byte(c) && p[1] != '\0') {
+        Unit c = *p;
+        if (starts_double_byte(p, is_lead_byte)) {
             put(out, p[0]);
             put(out, p[1]);
             p += 2;
         } else if (c == '\\' && p[1] == '"') {
-            put(out, '"');
+            put(out, (Unit)'"');
             p += 2;
         } else if (c == '"') {
             quoted = !quoted;
             ++p;
-        } else if (is_blank((char)c) && !quoted) {
+        } else if (is_blank(c) && !quoted) {
             return p + 1;
         } else {
-            put(out, (char)c);
+            put(out, c);
             ++p;
         }
     }
     return p;
 }
 
-int split_command_line(const char *command_line, LeadByteTest is_lead_byte, char *text,
-                       std::size_t capacity)
+template <typename Unit>
+static int split(const Unit *command_line, LeadByteTest is_lead_byte, Unit *text, std::size_t capacity)
 {
-    Output out = {text, capacity, 0, 0};
+    Output<Unit> out = {text, capacity, 0, 0};
     int count = 0;
-    const char *p = skip_program_name(skip_blanks(command_line));
+    const Unit *p = skip_program_name(skip_blanks(command_line));
     for (;;) {
         p = skip_blanks(p);
-        if (*p == '\0')
+        if (*p == 0)
             return count;
         p = read_argument(p, is_lead_byte, out);
-        put(out, '\0');
+        put(out, (Unit)0);
         if (out.full)
             return count;  // only whole arguments count
         ++count;
     }
+}
+
+int split_command_line(const char *command_line, LeadByteTest is_lead_byte, char *text,
+                       std::size_t capacity)
+{
+    return split(command_line, is_lead_byte, text, capacity);
+}
+
+int split_command_line(const char16_t *command_line, char16_t *text, std::size_t capacity)
+{
+    return split(command_line, nullptr, text, capacity);
 }

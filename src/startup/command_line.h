@@ -17,3 +17,8 @@ typedef int (*LeadByteTest)(unsigned char byte);
 // and a smaller text is never overrun (the arguments that fit are kept).
 int split_command_line(const char *command_line, LeadByteTest is_lead_byte, char *text,
                        std::size_t capacity);
+
+// The same rules over the UTF-16 command line (GetCommandLineW), which holds
+// every file name exactly; capacity counts units. No lead-byte test: no
+// UTF-16 unit stands for part of a blank, quote or backslash.
+int split_command_line(const char16_t *command_line, char16_t *text, std::size_t capacity);

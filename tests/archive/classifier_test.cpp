@@ -110,6 +110,20 @@ TEST(ClassifyArchive, ArchivesWithoutAHeaderDoNotLeakStreams)
     EXPECT_EQ(classify(make_lzh_archive({"DOLL.CNF"}, 2), "after"), ARCHIVE_KISS);
 }
 
+TEST(ClassifyArchive, AStreamTheCallerOpenedIsReadAndClosed)
+{
+    std::string dolls = test_file(make_lzh_archive({"README", "DOLL.CNF"}, 2), "dolls");
+    std::string junk = test_file("no header here", "junk");
+    // More streams than the C library has: each must be closed, also a refused one.
+    for (int i = 0; i < 1100; ++i) {
+        ASSERT_EQ(classify_archive_stream(KISS, CG, MIDI, std::fopen(dolls.c_str(), "rb")), ARCHIVE_KISS);
+        ASSERT_EQ(classify_archive_stream(KISS, CG, MIDI, std::fopen(junk.c_str(), "rb")), ARCHIVE_ORDINARY);
+        // A folder opens for reading here, but is no archive.
+        ASSERT_EQ(classify_archive_stream(KISS, CG, MIDI, std::fopen(".", "rb")), ARCHIVE_ORDINARY);
+    }
+    EXPECT_EQ(classify_archive_stream(KISS, CG, MIDI, nullptr), ARCHIVE_ORDINARY);
+}
+
 TEST(ClassifyArchive, ReportsEachReaderCall)
 {
     struct Seen {

@@ -1,3 +1,4 @@
+#include "settings/module_path.h"
 #include "settings/settings.h"
 
 #include <cstring>
@@ -42,6 +43,46 @@ TEST(IniPath, APathThatWouldNotFitIsNeverCut)
     EXPECT_EQ(ini_for(stem + "d.e"), "<none>");
     EXPECT_EQ(ini_for(stem + "d"), "<none>");
     EXPECT_EQ(ini_for(std::string(259, 'd')), "<none>");
+}
+
+// A code page of bytes 0-255, enough to see the buffer's bound; exactness
+// itself is the rule of to_ansi_exactly.
+int latin_to_ansi(const char16_t *text, char *ansi, int capacity)
+{
+    int length = 0;
+    for (; text[length]; ++length) {
+        if (length + 1 >= capacity)
+            return 0;
+        ansi[length] = (char)text[length];
+    }
+    ansi[length] = '\0';
+    return length + 1;
+}
+
+int latin_from_ansi(const char *ansi, char16_t *text, int capacity)
+{
+    int length = 0;
+    for (; ansi[length]; ++length) {
+        if (length + 1 >= capacity)
+            return 0;
+        text[length] = (unsigned char)ansi[length];
+    }
+    text[length] = u'\0';
+    return length + 1;
+}
+
+TEST(ModulePath, APathThatFillsTheWholeBufferNamesNothing)
+{
+    const AnsiConverter latin = {latin_to_ansi, latin_from_ansi};
+    char module_path[TEXT_SIZE] = "x";
+    std::u16string longest = u"C:\\" + std::u16string(252, u'd') + u".exe";  // 259 units
+    EXPECT_TRUE(module_path_in_ansi(latin, longest.c_str(), longest.size(), module_path));
+    EXPECT_EQ(std::string(module_path), std::string(longest.begin(), longest.end()));
+    // GetModuleFileNameW filled its 260 units: the path may have been cut.
+    std::u16string full = longest + u"x";
+    EXPECT_FALSE(module_path_in_ansi(latin, full.c_str(), full.size(), module_path));
+    EXPECT_STREQ(module_path, "");
+    EXPECT_FALSE(module_path_in_ansi(latin, u"", 0, module_path));
 }
 
 std::string default_of(const DefaultTexts &defaults, const char *key)

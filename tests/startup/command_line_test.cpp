@@ -128,4 +128,39 @@ TEST(CommandLine, LeadByteAtTheEndIsCopiedAlone)
     EXPECT_EQ(split("b.exe \"a\x81"), Args{"a\x81"});
 }
 
+using WideArgs = std::vector<std::u16string>;
+
+WideArgs split_wide(const std::u16string &line, std::size_t capacity = 0)
+{
+    std::vector<char16_t> text(capacity ? capacity : line.size() + 1);
+    int count = split_command_line(line.c_str(), text.data(), text.size());
+    WideArgs arguments;
+    for (const char16_t *argument = text.data(); count-- > 0; argument += arguments.back().size() + 1)
+        arguments.push_back(argument);
+    return arguments;
+}
+
+TEST(WideCommandLine, TheSameRulesOverUtf16)
+{
+    EXPECT_EQ(split_wide(u"\"C:\\a b\\brisel.exe\"  \t"), WideArgs{});
+    EXPECT_EQ(split_wide(u"\"C:\\B\\brisel.exe\" \"C:\\My Files\\a b.lzh\" next"),
+              (WideArgs{u"C:\\My Files\\a b.lzh", u"next"}));
+    EXPECT_EQ(split_wide(u"b.exe C:\"My Files\"\\a.lzh \"\" a\\\"b \"C:\\dir\\\" next"),
+              (WideArgs{u"C:My Files\\a.lzh", u"", u"a\"b", u"C:\\dir\" next"}));
+}
+
+TEST(WideCommandLine, EveryOtherCharacterIsPlainText)
+{
+    // Look-alikes of quote, backslash and blank, a character beyond U+FFFF,
+    // and 表, whose Shift-JIS form ends in the backslash code.
+    EXPECT_EQ(split_wide(u"b.exe \"C:\\\uFF02a\uFF02.lzh\" x\u00A5y\uFF3C\u3000z \U00020BB7 \"\u8868\""),
+              (WideArgs{u"C:\\\uFF02a\uFF02.lzh", u"x\u00A5y\uFF3C\u3000z", u"\U00020BB7", u"\u8868"}));
+}
+
+TEST(WideCommandLine, ASmallerTextKeepsTheWholeArgumentsThatFit)
+{
+    EXPECT_EQ(split_wide(u"b.exe abc defg", 8), WideArgs{u"abc"});
+    EXPECT_EQ(split_wide(u"b.exe abc defg", 9), (WideArgs{u"abc", u"defg"}));
+}
+
 }  // namespace

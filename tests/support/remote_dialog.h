@@ -21,6 +21,7 @@ struct WindowSearch {
     const wchar_t *title_part;  // the title holds it; "" for any title
     int control_id;             // the window has a control of this id; 0 for any
     HWND found;
+    int absent_control_id;      // and none of this id; 0 for any
 };
 
 inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
@@ -33,7 +34,8 @@ inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
     GetWindowTextW(window, title, 256);
     if ((search.process && owner != search.process) || lstrcmpiW(name, search.class_name) ||
         !wcsstr(title, search.title_part) || !IsWindowVisible(window) ||
-        (search.control_id && !GetDlgItem(window, search.control_id)))
+        (search.control_id && !GetDlgItem(window, search.control_id)) ||
+        (search.absent_control_id && GetDlgItem(window, search.absent_control_id)))
         return TRUE;
     search.found = window;
     return FALSE;
@@ -43,10 +45,10 @@ inline BOOL CALLBACK match_window(HWND window, LPARAM search_address)
 // title_part belongs to the process (any, for 0). A dialog exists, hidden,
 // while it initialises. Gives up after about tries / 10 seconds: nullptr.
 inline HWND wait_for_window(DWORD process, const wchar_t *class_name, const wchar_t *title_part,
-                            int tries = 600, int control_id = 0)
+                            int tries = 600, int control_id = 0, int absent_control_id = 0)
 {
     for (int i = 0; i < tries; ++i) {
-        WindowSearch search = {process, class_name, title_part, control_id, nullptr};
+        WindowSearch search = {process, class_name, title_part, control_id, nullptr, absent_control_id};
         EnumWindows(match_window, (LPARAM)&search);
         if (search.found || i + 1 == tries)
             return search.found;
@@ -115,4 +117,23 @@ inline void remote_click(HWND dialog, int id)
 inline void remote_press(HWND dialog, int id)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)GetDlgItem(dialog, id));
+}
+
+// The text of a message box. Labels of a dialog template without an id of
+// their own (-1) have it too: a message box is a dialog with such a control
+// that is not the settings dialog.
+const int MESSAGE_TEXT_ID = 0xFFFF;
+
+// A shown message box of the process, waiting at most tries / 10 seconds.
+inline HWND wait_for_message_box(DWORD process, int tries = 600)
+{
+    return wait_for_window(process, DIALOG_CLASS, L"", tries, MESSAGE_TEXT_ID, SETTINGS_CHECKBOX_ID);
+}
+
+// A control's text in UTF-16, also of another process.
+inline std::wstring remote_wide_text(HWND dialog, int id)
+{
+    wchar_t text[2048] = L"";
+    SendMessageW(GetDlgItem(dialog, id), WM_GETTEXT, 2048, (LPARAM)text);
+    return text;
 }
