@@ -22,6 +22,14 @@ const AnsiConverter &system_ansi_converter()
     return converter;
 }
 
+int ansi_to_utf16(const char *text, wchar_t *wide, int capacity)
+{
+    if (from_ansi(text, (char16_t *)wide, capacity))
+        return 1;
+    wide[0] = L'\0';
+    return 0;
+}
+
 int ansi_exactly(const wchar_t *text, char *ansi, std::size_t capacity)
 {
     return to_ansi_exactly(system_ansi_converter(), (const char16_t *)text, ansi, capacity);

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "common/system_ansi.h"
 #include "common/trace.h"
 #include "common/wide_text.h"
 #include "launch/launch_rules.h"
@@ -166,7 +167,7 @@ int launch_application(const char *application, const char *archive_text, const 
     if (own_length == 0 || own_length >= LONG_TEXT_SIZE || !enter_routing(archive))
         return 0;
     wchar_t text[TEXT_SIZE];
-    if (!MultiByteToWideChar(CP_ACP, 0, application, -1, text, TEXT_SIZE))
+    if (!ansi_to_utf16(application, text, TEXT_SIZE))
         return 0;
     return program ? start_program(text, archive) : carry_out_verb(text, archive);
 }

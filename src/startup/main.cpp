@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "archive/classifier.h"
+#include "common/system_ansi.h"
 #include "common/trace.h"
 #include "launch/launcher.h"
 #include "resource.h"
@@ -54,7 +55,7 @@ static void launch_mode(const char *archive_text, const wchar_t *archive)
     if (launch_application(application, archive_text, archive))
         return;
     wchar_t application_text[TEXT_SIZE] = L"";
-    MultiByteToWideChar(CP_ACP, 0, application, -1, application_text, TEXT_SIZE);
+    ansi_to_utf16(application, application_text, TEXT_SIZE);
     show_warning(IDS_START_FAILED, application_text, archive);
 }
 

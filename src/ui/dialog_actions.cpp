@@ -14,17 +14,10 @@ namespace {
 // Windows' Default apps settings, on Brisel's own page where Windows has one.
 const wchar_t DEFAULT_APPS[] = L"ms-settings:defaultapps?registeredAppUser=Brisel";
 
-// An ANSI text of the settings as UTF-16, for a message.
-void to_utf16(const char *text, wchar_t *wide, int capacity)
-{
-    if (!MultiByteToWideChar(CP_ACP, 0, text, -1, wide, capacity))
-        wide[0] = L'\0';
-}
-
 int say(HWND dialog, UINT text_id, UINT style, const char *argument = "")
 {
     wchar_t wide[TEXT_SIZE * 2];
-    to_utf16(argument, wide, TEXT_SIZE * 2);
+    ansi_to_utf16(argument, wide, TEXT_SIZE * 2);
     return show_message(dialog, text_id, IDS_MESSAGE_CAPTION, style, wide);
 }
 

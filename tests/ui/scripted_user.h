@@ -53,6 +53,15 @@ inline std::wstring message_text(HWND box)
     return found;
 }
 
+// In the open-file dialog: types path and confirms it.
+inline UserStep choose_file(std::string path)
+{
+    return {UserWindow::open_file, [path](HWND f) {
+                SetDlgItemTextA(f, FILE_NAME_BOX, path.c_str());
+                press(f, IDOK);
+            }};
+}
+
 class ScriptedUser {
 public:
     explicit ScriptedUser(std::vector<UserStep> steps) : steps_(std::move(steps)) {}

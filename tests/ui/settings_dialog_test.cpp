@@ -208,10 +208,7 @@ TEST_F(SettingsDialog, AcceptedBrowseShowsTheProgramAndItsIcon)
              icon_before = shown_icon(d, IDC_OTHER_ICON);
              press(d, IDC_OTHER_BROWSE);
          }},
-        {UserWindow::open_file, [](HWND f) {
-             SetDlgItemTextA(f, FILE_NAME_BOX, NOTEPAD);
-             press(f, IDOK);
-         }},
+        choose_file(NOTEPAD),
         {UserWindow::settings, [&](HWND d) {
              after = item_text(d, IDC_OTHER_APP);
              icon_after = shown_icon(d, IDC_OTHER_ICON);
@@ -242,10 +239,7 @@ TEST_F(SettingsDialog, OwnExecutableInAnotherCaseIsRefused)
              icon_before = shown_icon(d, IDC_KISS_ICON);
              press(d, IDC_KISS_BROWSE);
          }},
-        {UserWindow::open_file, [&](HWND f) {
-             SetDlgItemTextA(f, FILE_NAME_BOX, own_path);
-             press(f, IDOK);
-         }},
+        choose_file(own_path),
         {UserWindow::message_box, [&](HWND box) {
              message = message_text(box);
              press(box, IDOK);
@@ -371,10 +365,7 @@ TEST_F(SettingsDialog, HelpAfterABrowseOpensTheHelpBesideTheProgram)
     ASSERT_TRUE(CopyFileA(wine_path(BRISEL_HELP_PATH).c_str(), help.c_str(), FALSE));
     run_dialog({
         {UserWindow::settings, [](HWND d) { press(d, IDC_CG_BROWSE); }},
-        {UserWindow::open_file, [](HWND f) {
-             SetDlgItemTextA(f, FILE_NAME_BOX, NOTEPAD);
-             press(f, IDOK);
-         }},
+        choose_file(NOTEPAD),
         {UserWindow::settings, [](HWND d) {
              press(d, IDC_HELP_BUTTON);
              press(d, IDCANCEL);
